@@ -1,0 +1,23 @@
+// The arithmetic faults that stop a calculation, as the runtime's number services report them.
+#pragma once
+
+namespace runtime {
+
+enum class FaultKind {
+  // The arithmetic has no defined result: 0 / 0, or a power with no real value (-8 ^ 0.5).
+  InvalidOperation,
+  // A non-zero number divided by zero, or zero raised to a negative power.
+  DivisionByZero,
+  // A result, or a number read from a text, beyond the range of a double.
+  Overflow,
+};
+
+struct ArithmeticFault {
+  FaultKind kind;
+  friend bool operator==(const ArithmeticFault&, const ArithmeticFault&) = default;
+};
+
+// A short name a person can read: "Division by zero", "Overflow", "Invalid operation".
+const char* DescribeFault(FaultKind kind);
+
+}  // namespace runtime
