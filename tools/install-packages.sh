@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build needs that are not installed yet.
+#   tools/install-packages.sh run    what building and starting the calculator needs
+#   tools/install-packages.sh test   that, plus the test, sanitizer, fuzzing and benchmark tools
+set -euo pipefail
+
+run_packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev libgl-dev
+  fonts-liberation fonts-dejavu-core
+)
+test_packages=(
+  "${run_packages[@]}"
+  clang clang-format libclang-rt-14-dev
+  googletest libgtest-dev libbenchmark-dev
+  time
+)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
