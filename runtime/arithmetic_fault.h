@@ -1,6 +1,8 @@
 // The arithmetic faults that stop a calculation, as the runtime's number services report them.
 #pragma once
 
+#include <variant>
+
 namespace runtime {
 
 enum class FaultKind {
@@ -18,6 +20,9 @@ struct ArithmeticFault {
 };
 
 // A short name a person can read: "Division by zero", "Overflow", "Invalid operation".
-const char* DescribeFault(FaultKind kind);
+[[nodiscard]] const char* DescribeFault(FaultKind kind);
+
+// What a number service gives: the number, or the fault that stopped it.
+using NumberOrFault = std::variant<double, ArithmeticFault>;
 
 }  // namespace runtime

@@ -1,1 +1,21 @@
-// Placeholder until written.
+// The power routine: the C library's pow with the fault test of every arithmetic step.
+#include "runtime/power.h"
+
+#include <cmath>
+
+#include "runtime/checked_arithmetic.h"
+
+namespace runtime {
+
+NumberOrFault Power(double base, double exponent) {
+  // pow errs by well under one unit in the last place, so a result that a double holds
+  // exactly comes out exact. It gives NaN for a negative base with a non-integer exponent and
+  // an infinity for zero raised to a negative exponent, the pole of the power.
+  const double result = std::pow(base, exponent);
+  if (const auto fault = FaultOfStep(result, base == 0.0 && exponent < 0.0)) {
+    return *fault;
+  }
+  return result;
+}
+
+}  // namespace runtime

@@ -25,7 +25,7 @@ step "Fuzzing for 30 seconds"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 mkdir -p build/fuzz/corpus
-build/fuzz/fuzz/engine_fuzz -max_total_time=30 -print_final_stats=1 build/fuzz/corpus
+build/fuzz/fuzz/engine_fuzz -max_total_time=30 -print_final_stats=1 -dict=fuzz/engine_fuzz.dict build/fuzz/corpus
 
 step "Benchmarks"
 build/ci/bench/operations_benchmark --benchmark_min_time=0.05
