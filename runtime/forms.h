@@ -40,7 +40,7 @@ class Window {
   Window& operator=(const Window&) = delete;
   virtual ~Window() = default;
 
-  virtual const WindowDescription& Description() const = 0;
+  [[nodiscard]] virtual const WindowDescription& Description() const = 0;
 
   // Shows the window modeless, without an owner, and returns at once. A window the user
   // closed comes back.

@@ -28,9 +28,9 @@ class RuntimeError : public std::exception {
   explicit RuntimeError(FailedCall call);
   explicit RuntimeError(ArithmeticFault fault);
 
-  const std::variant<FailedCall, ArithmeticFault>& Cause() const { return cause_; }
+  [[nodiscard]] const std::variant<FailedCall, ArithmeticFault>& Cause() const { return cause_; }
   // A sentence a person can read, naming the fault or the failed call.
-  const char* what() const noexcept override { return message_.c_str(); }
+  [[nodiscard]] const char* what() const noexcept override { return message_.c_str(); }
 
  private:
   std::variant<FailedCall, ArithmeticFault> cause_;

@@ -83,6 +83,10 @@ struct Control {
   ButtonRole role = ButtonRole::None;
   std::string_view tooltip = {};
   Asset picture = {};
+  // What assistive tools call a control whose caption does not say it: the entry's name
+  // ("Entry"), a label's role ("Result"). Labels carry it as a description, since a name
+  // would hide their caption from screen readers. Empty: none.
+  std::string_view accessibleName = {};
 };
 
 // One entry of the menu tree, in menu-bar order: depth 0 for a menu on the bar, 1 for an
@@ -106,7 +110,6 @@ struct WindowProperties {
   Colour background;
   Font font;                             // for controls without one of their own
   Asset icon;
-  bool taskbarEntry;
 };
 
 struct WindowDescription {

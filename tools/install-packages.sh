@@ -13,7 +13,7 @@ test_packages=(
   "${run_packages[@]}"
   clang clang-format libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
-  time
+  time desktop-file-utils
 )
 
 case "${1:-}" in

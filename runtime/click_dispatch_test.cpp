@@ -1,0 +1,110 @@
+// The dispatcher: a handler's error is reported, never lets the program end, and the
+// handler's earlier work stays done.
+#include "runtime/click_dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime_error.h"
+#include "runtime/testing/scripted_forms.h"
+
+namespace runtime {
+namespace {
+
+constexpr WindowDescription kWindow{.properties = {.name = "frmcal",
+                                                   .title = "",
+                                                   .clientWidth = 100,
+                                                   .clientHeight = 100,
+                                                   .startPosition = std::nullopt,
+                                                   .border = Border::Sizable,
+                                                   .background = PlatformColour{},
+                                                   .font = Font{"MS Sans Serif", 8.25, kRegular},
+                                                   .icon = {}},
+                                    .controls = {},
+                                    .menu = {}};
+
+struct Row {
+  const char* name;
+  ClickHandler handler;
+  bool completes;
+  std::string reported;  // the message reported, empty when none is
+};
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class DispatchClickReports : public testing::TestWithParam<Row> {};
+
+TEST_P(DispatchClickReports, WhatLeavesTheHandler) {
+  scripted::ScriptedForms forms;
+  const auto window = forms.CreateWindow(kWindow, {});
+  std::vector<std::string> reports;
+  const bool completed = DispatchClick(
+      GetParam().handler, ClickEvent{*window, 0},
+      [&reports](const std::exception& error) { reports.emplace_back(error.what()); });
+  EXPECT_EQ(completed, GetParam().completes);
+  if (GetParam().reported.empty()) {
+    EXPECT_TRUE(reports.empty());
+  } else {
+    EXPECT_EQ(reports, std::vector<std::string>{GetParam().reported});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Handlers, DispatchClickReports,
+    testing::Values(
+        Row{"HandlerEndsNormally", [](const ClickEvent&) {}, true, ""},
+        Row{"ArithmeticFault",
+            [](const ClickEvent&) { throw RuntimeError(ArithmeticFault{FaultKind::Overflow}); },
+            false, "Overflow."},
+        Row{"FailedControlWrite",
+            [](const ClickEvent&) { CheckStatus(kFailed, "lblans", "Label", Operation::SetText); },
+            false, "Writing the text of lblans (Label) failed with status 0x80004005."},
+        Row{"OutOfMemory", [](const ClickEvent&) { throw std::bad_alloc(); }, false,
+            std::bad_alloc().what()},
+        Row{"OtherStandardError",
+            [](const ClickEvent&) { throw std::runtime_error("window refused"); }, false,
+            "window refused"}),
+    [](const auto& each) { return std::string(each.param.name); });
+
+TEST(DispatchClick, PassesTheEventToTheHandler) {
+  scripted::ScriptedForms forms;
+  const auto window = forms.CreateWindow(kWindow, {});
+  const Window* seenWindow = nullptr;
+  int seenIndex = -1;
+  const bool completed = DispatchClick(
+      [&](const ClickEvent& event) {
+        seenWindow = &event.window;
+        seenIndex = event.index;
+      },
+      ClickEvent{*window, 32}, [](const std::exception&) {});
+  EXPECT_TRUE(completed);
+  EXPECT_EQ(seenWindow, window.get());
+  EXPECT_EQ(seenIndex, 32);
+}
+
+// What the handler did before the error stays done, and the next click runs as usual.
+TEST(DispatchClick, ProgramGoesOnAfterAnError) {
+  scripted::ScriptedForms forms;
+  const auto window = forms.CreateWindow(kWindow, {});
+  int runs = 0;
+  const ClickHandler failsAfterWork = [&runs](const ClickEvent&) {
+    ++runs;
+    throw RuntimeError(ArithmeticFault{FaultKind::DivisionByZero});
+  };
+  int reports = 0;
+  const auto count = [&reports](const std::exception&) { ++reports; };
+  EXPECT_FALSE(DispatchClick(failsAfterWork, ClickEvent{*window, 0}, count));
+  EXPECT_FALSE(DispatchClick(failsAfterWork, ClickEvent{*window, 0}, count));
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(reports, 2);
+}
+
+}  // namespace
+}  // namespace runtime
