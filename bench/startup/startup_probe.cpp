@@ -1,0 +1,18 @@
+// The program's start-up, exactly as main() does it, ending after frmcal's first frame.
+#include <QCoreApplication>
+#include <iostream>
+
+#include "app/project.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "first_paint.h"
+#include "runtime/forms.h"
+#include "ui/catalogue.h"
+
+int main(int argc, char** argv) {
+  const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject, argc, argv);
+  bench::FirstPaint firstPaint(QStringLiteral("frmcal"));
+  QCoreApplication::instance()->installEventFilter(&firstPaint);
+  app::WindowRegistry registry(*forms, ui::WindowClasses());
+  return app::Start(registry, *forms, std::cerr);
+}

@@ -1,0 +1,32 @@
+// How the description's colours, fonts, icons and pictures become Qt's.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPalette>
+#include <optional>
+
+#include "runtime/window_description.h"
+
+namespace runtime::qt {
+
+// The colour to paint with, or nullopt for the platform's own colour of that kind of control.
+// System colours are looked up by their role in `platform`.
+[[nodiscard]] std::optional<QColor> ResolveColour(const Colour& colour, const QPalette& platform);
+
+// Sets free stand-ins for the faces the descriptions name ("MS Sans Serif", "Microsoft Sans
+// Serif", "Tahoma"), used wherever the face itself is not installed.
+void InstallFontSubstitutes();
+
+// The face at its point size and weight; a missing face falls back to a sans-serif one.
+[[nodiscard]] QFont ToQFont(const Font& font);
+
+// Every image of an icon file; an empty icon when the bytes are not one.
+[[nodiscard]] QIcon DecodeIcon(Asset icon);
+
+// A picture from the bytes of a BMP or JPEG file; a null image when they are neither.
+[[nodiscard]] QImage DecodePicture(Asset picture);
+
+}  // namespace runtime::qt

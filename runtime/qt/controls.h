@@ -1,0 +1,29 @@
+// The widget of one row of a control table, built at its place with its font, colours and
+// caption, and the rules for changing a caption afterwards.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+#include "runtime/window_description.h"
+
+namespace runtime::qt {
+
+[[nodiscard]] QString ToQString(std::string_view text);
+
+// A caption for a widget that would read "&" as an access-key marker: ours carry none.
+[[nodiscard]] QString LiteralCaption(std::string_view caption);
+
+// Builds the control as a child of `parent`; `windowFont` serves controls without a font of
+// their own. The widget's object name is the control's name. Push buttons and menu items
+// are wired to their clicks by the window.
+QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* parent);
+
+// Sets a label's caption; a label that sizes itself takes the size of its new caption, its
+// left and top edges fixed.
+void SetLabelCaption(QLabel& label, Sizing sizing, const QString& caption);
+
+}  // namespace runtime::qt
