@@ -1,0 +1,369 @@
+// The about window as the program shows it after Help > About: its frame, layout, heading,
+// labels over the background, picture, focus and keys, driven by real clicks and keys.
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPushButton>
+#include <utility>
+#include <vector>
+
+#include "app/window_tests/program_fixture.h"
+#include "runtime/qt/appearance.h"
+#include "ui/Form1/Form1_description.h"
+
+namespace app::window_tests {
+namespace {
+
+const QColor kDarkGrey(0x40, 0x40, 0x40);
+const QSize kClientArea(427, 295);
+
+// The labels by what they show.
+const std::vector<std::pair<const char*, const char*>> kLabels = {
+    {"Label1", "the heading"},       {"Label2", "the name"}, {"Label5", "the house number"},
+    {"Label6", "the street"},        {"Label7", "the town"}, {"Label8", "the telephone number"},
+    {"Label3", "the e-mail address"}};
+
+}  // namespace
+
+class AboutWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Program> program_;
+  QMainWindow* about_ = nullptr;
+
+  [[nodiscard]] QMap<QString, QRect> ControlBoxes() const {
+    QMap<QString, QRect> boxes;
+    for (QWidget* child :
+         about_->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      boxes[child->objectName()] = child->geometry();
+    }
+    return boxes;
+  }
+
+ private slots:
+  void init() {
+    program_ = std::make_unique<Program>();
+    QVERIFY(program_->Start());
+    Program::PressF2();
+    about_ = Program::About();
+    QVERIFY(about_ != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(about_));
+  }
+  void cleanup() {
+    program_.reset();
+    about_ = nullptr;
+  }
+
+  // The frame.
+
+  void TheTitleReadsPellomarCooperation() {
+    QCOMPARE(about_->windowTitle(), QString("Pellomar Cooperation"));
+  }
+
+  void TheFrameIsFixedWithACloseBox() {
+    QCOMPARE(about_->centralWidget()->size(), kClientArea);
+    QCOMPARE(about_->minimumSize(), about_->maximumSize());
+    const Qt::WindowFlags flags = about_->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!about_->isMinimized() && !about_->isMaximized());
+    QVERIFY(about_->menuWidget() == nullptr);
+  }
+
+  void DraggingTheFrameResizesAndMovesNothing_data() {
+    QTest::addColumn<QSize>("wanted");
+    QTest::newRow("drag the frame wider and taller") << QSize(640, 480);
+    QTest::newRow("drag the frame smaller") << QSize(200, 150);
+  }
+  void DraggingTheFrameResizesAndMovesNothing() {
+    QFETCH(QSize, wanted);
+    const QMap<QString, QRect> before = ControlBoxes();
+    about_->resize(wanted);
+    QCOMPARE(about_->centralWidget()->size(), kClientArea);
+    QCOMPARE(ControlBoxes(), before);
+  }
+
+  void AWindowGrownByThePlatformMovesNothing() {
+    // A platform that ignores the fixed size may still maximise the window: the controls
+    // keep their places and the dark grey background fills the rest.
+    const QMap<QString, QRect> before = ControlBoxes();
+    about_->showMaximized();
+    QTRY_VERIFY(about_->isMaximized());
+    QCOMPARE(ControlBoxes(), before);
+    const QImage shown = Snapshot(about_);
+    QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1), kDarkGrey);
+  }
+
+  void TheIconIsItsOwn() {
+    const QIcon icon = about_->windowIcon();
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    Program::ClickMoreDetails();
+    QVERIFY(Program::Details() != nullptr);
+    const QImage own = icon.pixmap(32, 32).toImage();
+    QVERIFY(own != Program::Calculator()->windowIcon().pixmap(32, 32).toImage());
+    QVERIFY(own != Program::Details()->windowIcon().pixmap(32, 32).toImage());
+  }
+
+  // The layout.
+
+  void ButtonsHeadingAndPictureKeepTheirBoxes_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("box");
+    QTest::newRow("Exit") << "Command2" << QRect(232, 144, 145, 33);
+    QTest::newRow("More Details") << "Command1" << QRect(32, 144, 145, 33);
+    QTest::newRow("the heading") << "Label1" << QRect(40, 16, 280, 117);
+    QTest::newRow("the picture") << "Image1" << QRect(328, 16, 89, 89);
+  }
+  void ButtonsHeadingAndPictureKeepTheirBoxes() {
+    QFETCH(QString, control);
+    QFETCH(QRect, box);
+    QWidget* widget = Control(about_, control);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->parentWidget(), about_->centralWidget());
+    QCOMPARE(widget->geometry(), box);
+    QVERIFY(widget->isVisible());
+  }
+
+  void SelfSizingLabelsTakeOneLineOfTheirText_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("the telephone number") << "Label8" << QPoint(272, 248);
+    QTest::newRow("the e-mail address") << "Label3" << QPoint(184, 272);
+    QTest::newRow("the town") << "Label7" << QPoint(8, 264);
+    QTest::newRow("the street") << "Label6" << QPoint(8, 240);
+    QTest::newRow("the house number") << "Label5" << QPoint(8, 216);
+    QTest::newRow("the name") << "Label2" << QPoint(8, 192);
+  }
+  void SelfSizingLabelsTakeOneLineOfTheirText() {
+    QFETCH(QString, control);
+    QFETCH(QPoint, topLeft);
+    auto* label = Control<QLabel>(about_, control);
+    QVERIFY(label != nullptr);
+    QVERIFY(!label->wordWrap());
+    const QFontMetricsF metrics(label->font());
+    QCOMPARE(label->pos(), topLeft);
+    QVERIFY2(qAbs(label->width() - metrics.horizontalAdvance(label->text())) <= 1,
+             qPrintable(QString("width %1 for \"%2\"").arg(label->width()).arg(label->text())));
+    QVERIFY(qAbs(label->height() - metrics.height()) <= 1);
+    // Shown whole: nothing of the text lies beyond the client area.
+    QVERIFY(about_->centralWidget()->rect().contains(label->geometry()));
+  }
+
+  void TheControlsStackFrontToBack() {
+    // Qt lists siblings from the back to the front.
+    const QStringList backToFront = {"Image1", "Label1", "Label2", "Label5",   "Label6",
+                                     "Label7", "Label3", "Label8", "Command1", "Command2"};
+    QStringList stacked;
+    for (QObject* child : about_->centralWidget()->children()) {
+      if (child->isWidgetType()) {
+        stacked << child->objectName();
+      }
+    }
+    QCOMPARE(stacked, backToFront);
+  }
+
+  void EveryControlHasItsFont_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    // clang-format off
+    QTest::newRow("Exit") << "Command2" << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("More Details") << "Command1" << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("the telephone number") << "Label8" << "Tahoma" << 18.0 << true;
+    QTest::newRow("the e-mail address") << "Label3" << "Tahoma" << 11.25 << true;
+    QTest::newRow("the town") << "Label7" << "Tahoma" << 14.25 << true;
+    QTest::newRow("the street") << "Label6" << "Tahoma" << 14.25 << true;
+    QTest::newRow("the house number") << "Label5" << "Tahoma" << 14.25 << true;
+    QTest::newRow("the name") << "Label2" << "Tahoma" << 14.25 << true;
+    QTest::newRow("the heading") << "Label1" << "Tahoma" << 27.75 << true;
+    // clang-format on
+  }
+  void EveryControlHasItsFont() {
+    QFETCH(QString, control);
+    QFETCH(QString, face);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    const QFont font = Control(about_, control)->font();
+    QCOMPARE(font.family(), face);
+    QCOMPARE(font.pointSizeF(), points);
+    // As shown, in whichever face stands in for the named one.
+    const QFontInfo shown(font);
+    QCOMPARE(shown.pointSizeF(), points);
+    QCOMPARE(shown.bold(), bold);
+    QVERIFY(!shown.italic() && !shown.underline() && !shown.strikeOut());
+  }
+
+  void LabelsHaveTheirTextColours_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("the telephone number lavender") << "Label8" << QColor(0xC0, 0xC0, 0xFF);
+    QTest::newRow("the e-mail address blue-violet") << "Label3" << QColor(0x80, 0x80, 0xFF);
+    QTest::newRow("the town lavender") << "Label7" << QColor(0xC0, 0xC0, 0xFF);
+    QTest::newRow("the street lavender") << "Label6" << QColor(0xC0, 0xC0, 0xFF);
+    QTest::newRow("the house number lavender") << "Label5" << QColor(0xC0, 0xC0, 0xFF);
+    QTest::newRow("the name lavender") << "Label2" << QColor(0xC0, 0xC0, 0xFF);
+    QTest::newRow("the heading steel blue") << "Label1" << QColor(0x81, 0xAF, 0xE9);
+  }
+  void LabelsHaveTheirTextColours() {
+    QFETCH(QString, control);
+    QFETCH(QColor, colour);
+    QCOMPARE(Control(about_, control)->palette().color(QPalette::WindowText), colour);
+  }
+
+  void TheBackgroundIsDarkGrey() {
+    const QImage shown = Snapshot(about_);
+    // Between the heading and the picture, and in the bottom-left corner.
+    QCOMPARE(shown.pixelColor(324, 60), kDarkGrey);
+    QCOMPARE(shown.pixelColor(2, shown.height() - 2), kDarkGrey);
+  }
+
+  // The heading.
+
+  void TheHeadingBreaksIntoTwoCentredLines() {
+    auto* heading = Control<QLabel>(about_, "Label1");
+    QVERIFY(heading->wordWrap());
+    QCOMPARE(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QRect box = heading->geometry();
+    const std::vector<InkBand> lines = InkBands(ShowAndHide(about_, heading), box);
+    QCOMPARE(lines.size(), std::size_t{2});
+    const QFontMetrics metrics(heading->font());
+    const QStringList words = {"Pellomar", "Cooperation"};
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+      const InkBand& ink = lines[line];
+      const QString& word = words[static_cast<qsizetype>(line)];
+      const int leftMargin = ink.left - box.left();
+      const int rightMargin = box.right() - ink.right;
+      const QString where = QString("line %1 \"%2\": ink from %3 to %4")
+                                .arg(line)
+                                .arg(word)
+                                .arg(ink.left)
+                                .arg(ink.right);
+      // One word a line, broken at the space, nothing of it cut off at the sides.
+      QVERIFY2(qAbs(ink.right - ink.left + 1 - metrics.tightBoundingRect(word).width()) <= 3,
+               qPrintable(where));
+      QVERIFY2(leftMargin > 0 && rightMargin > 0, qPrintable(where));
+      QVERIFY2(qAbs(leftMargin - rightMargin) <= 3, qPrintable(where));
+    }
+    QVERIFY(lines[1].bottom < box.bottom());
+  }
+
+  // Labels over the background.
+
+  void LabelsShowTheBackgroundAroundTheirGlyphs_data() {
+    QTest::addColumn<QString>("control");
+    for (const auto& [control, shows] : kLabels) {
+      QTest::newRow(shows) << control;
+    }
+  }
+  void LabelsShowTheBackgroundAroundTheirGlyphs() {
+    QFETCH(QString, control);
+    const QString problem = TransparencyProblem(about_, Control<QLabel>(about_, control));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+
+  // The picture.
+
+  void ThePictureIsStretchedToItsBox() {
+    QWidget* picture = Control(about_, "Image1");
+    const QRect box = picture->geometry();
+    const runtime::Control* row = Row(ui::Form1::kDescription, "Image1");
+    QVERIFY(row != nullptr);
+    const QImage source = runtime::qt::DecodePicture(row->picture);
+    QCOMPARE(source.size(), QSize(337, 305));
+    const QImage shown = Snapshot(about_).copy(box);
+    const QImage stretched =
+        source.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    const double difference = MeanDifference(shown, stretched);
+    QVERIFY2(difference < 4, qPrintable(QString("mean difference %1").arg(difference)));
+  }
+
+  // Focus and keys.
+
+  void TheFocusOpensOnMoreDetails() {
+    QCOMPARE(QApplication::focusWidget(), Control(about_, "Command1"));
+    // More Details shows itself as the button Enter presses; Exit does not.
+    QVERIFY(Control<QPushButton>(about_, "Command1")->isDefault());
+    QVERIFY(!Control<QPushButton>(about_, "Command2")->isDefault());
+  }
+
+  void TabRunsBetweenTheTwoButtons_data() {
+    QTest::addColumn<int>("modifier");
+    QTest::addColumn<QStringList>("visits");
+    QTest::newRow("Tab three times")
+        << int{Qt::NoModifier} << QStringList{"Command2", "Command1", "Command2"};
+    QTest::newRow("Shift+Tab three times")
+        << int{Qt::ShiftModifier} << QStringList{"Command2", "Command1", "Command2"};
+  }
+  void TabRunsBetweenTheTwoButtons() {
+    QFETCH(int, modifier);
+    QFETCH(QStringList, visits);
+    QStringList visited;
+    for (qsizetype step = 0; step < visits.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                      static_cast<Qt::KeyboardModifiers>(modifier));
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, visits);
+  }
+
+  void KeysPressTheFocusedButton_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("aboutShown");
+    QTest::addColumn<bool>("detailsShown");
+    QTest::newRow("Enter on More Details") << 0 << int{Qt::Key_Return} << true << true;
+    QTest::newRow("keypad Enter on More Details") << 0 << int{Qt::Key_Enter} << true << true;
+    QTest::newRow("Space on More Details") << 0 << int{Qt::Key_Space} << true << true;
+    QTest::newRow("Tab, then Space on Exit") << 1 << int{Qt::Key_Space} << false << false;
+    QTest::newRow("Tab, then Enter on Exit") << 1 << int{Qt::Key_Return} << false << false;
+    QTest::newRow("Esc on More Details") << 0 << int{Qt::Key_Escape} << true << false;
+  }
+  void KeysPressTheFocusedButton() {
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(bool, aboutShown);
+    QFETCH(bool, detailsShown);
+    for (int tab = 0; tab < tabs; ++tab) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QCOMPARE(about_->isVisible(), aboutShown);
+    QCOMPARE(Program::Details() != nullptr && Program::Details()->isVisible(), detailsShown);
+    QVERIFY(Program::Calculator()->isVisible());
+  }
+
+  void LabelsAndThePictureReactToNothing_data() {
+    QTest::addColumn<QString>("control");
+    for (const auto& [control, shows] : kLabels) {
+      QTest::newRow(qPrintable(QString("click %1").arg(shows))) << control;
+    }
+    QTest::newRow("click the picture") << "Image1";
+  }
+  void LabelsAndThePictureReactToNothing() {
+    QFETCH(QString, control);
+    QWidget* widget = Control(about_, control);
+    QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(widget, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Control(about_, "Command1"));
+    QVERIFY(about_->isVisible());
+    QCOMPARE(CountWindows("Form2"), 0);
+  }
+
+  // What the user sees, for a person to look at.
+
+  void ScreenshotOfTheWindow() {
+    const QString path = QDir(PELLOMAR_SCREENSHOT_DIR).filePath("Form1.png");
+    QVERIFY(about_->grab().save(path));
+  }
+};
+
+}  // namespace app::window_tests
+
+QTEST_MAIN(app::window_tests::AboutWindowTest)
+#include "about_window_test.moc"
