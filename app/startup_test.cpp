@@ -10,6 +10,7 @@
 #include <string>
 
 #include "runtime/testing/scripted_forms.h"
+#include "runtime/testing/test_window.h"
 
 namespace app {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 using runtime::scripted::Call;
 using runtime::scripted::CallKind;
 using runtime::scripted::ScriptedForms;
+using runtime::scripted::TestWindow;
 
 constexpr std::array kClashingNames = {
     runtime::Control{runtime::ControlKind::Label, "Label1", "", runtime::Box{0, 0, 10, 10}, 0,
@@ -24,25 +26,10 @@ constexpr std::array kClashingNames = {
     runtime::Control{runtime::ControlKind::Label, "Label1", "", runtime::Box{0, 0, 10, 10}, 1,
                      runtime::kWindowFont}};
 
-constexpr runtime::WindowDescription Window(std::string_view name,
-                                            std::span<const runtime::Control> controls = {}) {
-  return {.properties = {.name = name,
-                         .title = name,
-                         .clientWidth = 100,
-                         .clientHeight = 100,
-                         .startPosition = std::nullopt,
-                         .border = runtime::Border::Sizable,
-                         .background = runtime::PlatformColour{},
-                         .font = runtime::Font{"MS Sans Serif", 8.25, runtime::kRegular},
-                         .icon = {}},
-          .controls = controls,
-          .menu = {}};
-}
-
-constexpr runtime::WindowDescription kFrmcal = Window("frmcal");
-constexpr runtime::WindowDescription kForm1 = Window("Form1");
-constexpr runtime::WindowDescription kForm2 = Window("Form2");
-constexpr runtime::WindowDescription kFaultyForm2 = Window("Form2", kClashingNames);
+constexpr runtime::WindowDescription kFrmcal = TestWindow("frmcal");
+constexpr runtime::WindowDescription kForm1 = TestWindow("Form1");
+constexpr runtime::WindowDescription kForm2 = TestWindow("Form2");
+constexpr runtime::WindowDescription kFaultyForm2 = TestWindow("Form2", kClashingNames);
 
 std::vector<runtime::Binding> NoBindings(WindowRegistry&, runtime::Forms&) {
   return {};

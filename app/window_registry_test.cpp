@@ -11,6 +11,7 @@
 
 #include "runtime/checked_calls.h"
 #include "runtime/testing/scripted_forms.h"
+#include "runtime/testing/test_window.h"
 
 namespace app {
 namespace {
@@ -18,29 +19,15 @@ namespace {
 using runtime::scripted::Call;
 using runtime::scripted::CallKind;
 using runtime::scripted::ScriptedForms;
+using runtime::scripted::TestWindow;
 
 constexpr std::array kButtons = {runtime::Control{runtime::ControlKind::PushButton, "Command1",
                                                   "More", runtime::Box{0, 0, 10, 10}, 0,
                                                   runtime::kWindowFont}};
 
-constexpr runtime::WindowDescription Window(std::string_view name,
-                                            std::span<const runtime::Control> controls = {}) {
-  return {.properties = {.name = name,
-                         .title = name,
-                         .clientWidth = 100,
-                         .clientHeight = 100,
-                         .startPosition = std::nullopt,
-                         .border = runtime::Border::Sizable,
-                         .background = runtime::PlatformColour{},
-                         .font = runtime::Font{"MS Sans Serif", 8.25, runtime::kRegular},
-                         .icon = {}},
-          .controls = controls,
-          .menu = {}};
-}
-
-constexpr runtime::WindowDescription kFrmcal = Window("frmcal");
-constexpr runtime::WindowDescription kForm1 = Window("Form1", kButtons);
-constexpr runtime::WindowDescription kForm2 = Window("Form2");
+constexpr runtime::WindowDescription kFrmcal = TestWindow("frmcal");
+constexpr runtime::WindowDescription kForm1 = TestWindow("Form1", kButtons);
+constexpr runtime::WindowDescription kForm2 = TestWindow("Form2");
 
 std::vector<runtime::Binding> NoBindings(WindowRegistry&, runtime::Forms&) {
   return {};

@@ -178,6 +178,18 @@ Outcome Apply(Operation operation, const DisplayTexts& texts) {
   return texts;
 }
 
+const std::string& TextOf(const DisplayTexts& texts, Field field) {
+  switch (field) {
+    case Field::Entry:
+      return texts.entry;
+    case Field::Answer:
+      return texts.answer;
+    case Field::Marker:
+      return texts.marker;
+  }
+  return texts.entry;
+}
+
 std::span<const Field> WriteOrder(Operation operation) {
   static constexpr std::array kAnswerThenEntry{Field::Answer, Field::Entry};
   static constexpr std::array kAnswerThenMarker{Field::Answer, Field::Marker};

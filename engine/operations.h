@@ -41,6 +41,9 @@ enum class Operation { Sum, Subtract, Multiply, Divide, Percent, Power, Square, 
 // One of the three texts.
 enum class Field { Entry, Answer, Marker };
 
+// The text of `texts` that `field` names.
+[[nodiscard]] const std::string& TextOf(const DisplayTexts& texts, Field field);
+
 // The texts an operation sets, in the order the window must write them back. A text not
 // listed keeps its value and is not written.
 [[nodiscard]] std::span<const Field> WriteOrder(Operation operation);

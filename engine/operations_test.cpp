@@ -307,6 +307,25 @@ TEST(Operations, WriteTheLargestResultsSoThatTheyReadBack) {
                             });
 }
 
+TEST(TextOf, NamesTheTextOfEachField) {
+  struct FieldRow {
+    const char* name;
+    Field field;
+    const std::string DisplayTexts::*text;
+  };
+  const std::vector<FieldRow> rows = {
+      {"entry", Field::Entry, &DisplayTexts::entry},
+      {"answer", Field::Answer, &DisplayTexts::answer},
+      {"marker", Field::Marker, &DisplayTexts::marker},
+  };
+  const DisplayTexts texts = Screen("30", "12", "%");
+  for (const FieldRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    // The very member, not a copy: the window writes from it while the texts live.
+    EXPECT_EQ(&TextOf(texts, row.field), &(texts.*row.text));
+  }
+}
+
 TEST(WriteOrder, ListsTheTextsEachOperationSetsInOrder) {
   struct OrderRow {
     const char* name;
@@ -329,18 +348,6 @@ TEST(WriteOrder, ListsTheTextsEachOperationSetsInOrder) {
     const std::span<const Field> order = WriteOrder(row.operation);
     EXPECT_EQ(std::vector<Field>(order.begin(), order.end()), row.order);
   }
-}
-
-const std::string& TextOf(const DisplayTexts& texts, Field field) {
-  switch (field) {
-    case Field::Entry:
-      return texts.entry;
-    case Field::Answer:
-      return texts.answer;
-    case Field::Marker:
-      return texts.marker;
-  }
-  return texts.entry;
 }
 
 TEST(WriteOrder, LeavesEveryTextItDoesNotListUnchanged) {

@@ -45,18 +45,6 @@ void CheckReading(std::string_view text) {
   }
 }
 
-const std::string& TextOf(const DisplayTexts& texts, Field field) {
-  switch (field) {
-    case Field::Entry:
-      return texts.entry;
-    case Field::Answer:
-      return texts.answer;
-    case Field::Marker:
-      return texts.marker;
-  }
-  return texts.entry;
-}
-
 bool IsWritten(Operation operation, Field field) {
   for (const Field written : engine::WriteOrder(operation)) {
     if (written == field) {
@@ -77,7 +65,7 @@ void CheckOperation(Operation operation, const DisplayTexts& before) {
   }
   for (const Field field : {Field::Entry, Field::Answer, Field::Marker}) {
     if (!IsWritten(operation, field)) {
-      Require(TextOf(*after, field) == TextOf(before, field));
+      Require(engine::TextOf(*after, field) == engine::TextOf(before, field));
     }
   }
   if (operation == Operation::Clear) {

@@ -2,8 +2,6 @@
 // description: the control's kind for texts, the window class for Show and Hide.
 #include "runtime/checked_calls.h"
 
-#include <algorithm>
-
 #include "runtime/runtime_error.h"
 
 namespace runtime {
@@ -13,9 +11,8 @@ namespace {
 constexpr std::string_view kUnknownInterface = "Control";
 
 std::string_view InterfaceOf(const Window& window, std::string_view control) {
-  const auto controls = window.Description().controls;
-  const auto found = std::ranges::find(controls, control, &Control::name);
-  return found == controls.end() ? kUnknownInterface : InterfaceName(found->kind);
+  const Control* found = FindControl(window.Description(), control);
+  return found == nullptr ? kUnknownInterface : InterfaceName(found->kind);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "runtime/runtime_error.h"
 #include "runtime/testing/scripted_forms.h"
+#include "runtime/testing/test_window.h"
 
 namespace runtime {
 namespace {
@@ -24,17 +25,7 @@ constexpr std::array kControls = {
     Control{ControlKind::PushButton, "cmdsum", "+", Box{0, 0, 10, 10}, 2, kWindowFont},
 };
 
-constexpr WindowDescription kWindow{.properties = {.name = "frmcal",
-                                                   .title = "",
-                                                   .clientWidth = 100,
-                                                   .clientHeight = 100,
-                                                   .startPosition = std::nullopt,
-                                                   .border = Border::Sizable,
-                                                   .background = PlatformColour{},
-                                                   .font = Font{"MS Sans Serif", 8.25, kRegular},
-                                                   .icon = {}},
-                                    .controls = kControls,
-                                    .menu = {}};
+constexpr WindowDescription kWindow = scripted::TestWindow("frmcal", kControls);
 
 struct FailureRow {
   const char* name;

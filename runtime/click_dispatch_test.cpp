@@ -12,21 +12,12 @@
 
 #include "runtime/runtime_error.h"
 #include "runtime/testing/scripted_forms.h"
+#include "runtime/testing/test_window.h"
 
 namespace runtime {
 namespace {
 
-constexpr WindowDescription kWindow{.properties = {.name = "frmcal",
-                                                   .title = "",
-                                                   .clientWidth = 100,
-                                                   .clientHeight = 100,
-                                                   .startPosition = std::nullopt,
-                                                   .border = Border::Sizable,
-                                                   .background = PlatformColour{},
-                                                   .font = Font{"MS Sans Serif", 8.25, kRegular},
-                                                   .icon = {}},
-                                    .controls = {},
-                                    .menu = {}};
+constexpr WindowDescription kWindow = scripted::TestWindow("frmcal");
 
 struct Row {
   const char* name;

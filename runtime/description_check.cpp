@@ -1,7 +1,6 @@
 // The description check. Each rule is one small function adding its problems to a list.
 #include "runtime/description_check.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string_view>
@@ -129,18 +128,15 @@ void CheckMenu(const WindowDescription& description, Problems& problems) {
 }
 
 bool IsClickable(const WindowDescription& description, std::string_view name) {
-  const auto control = std::ranges::find(description.controls, name, &Control::name);
-  if (control != description.controls.end()) {
+  if (const Control* control = FindControl(description, name)) {
     return control->kind == ControlKind::PushButton;
   }
-  const auto entry = std::ranges::find(description.menu, name, &MenuEntry::name);
-  return entry != description.menu.end() && entry->depth > 0;
+  const MenuEntry* entry = FindMenuEntry(description, name);
+  return entry != nullptr && entry->depth > 0;
 }
 
 bool Exists(const WindowDescription& description, std::string_view name) {
-  return std::ranges::find(description.controls, name, &Control::name) !=
-             description.controls.end() ||
-         std::ranges::find(description.menu, name, &MenuEntry::name) != description.menu.end();
+  return FindControl(description, name) != nullptr || FindMenuEntry(description, name) != nullptr;
 }
 
 void CheckBindings(const WindowDescription& description, std::span<const Binding> bindings,

@@ -45,7 +45,7 @@ struct Sample {
   Control& Named(std::string_view name) {
     return *std::ranges::find(controls, name, &Control::name);
   }
-  std::vector<std::string> Check() const {
+  [[nodiscard]] std::vector<std::string> Check() const {
     return CheckDescription(WindowDescription{properties, controls, menu}, bindings);
   }
 };

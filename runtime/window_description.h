@@ -3,6 +3,7 @@
 // ends convert them for the screen.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -71,11 +72,11 @@ inline constexpr std::optional<Font> kWindowFont = std::nullopt;
 struct Control {
   ControlKind kind;
   std::string_view name;
-  std::string_view caption;                // caption, text, or empty
-  std::variant<Box, Segment> geometry;     // Segment for lines only
-  std::optional<int> tabIndex;             // kNoTabIndex for pictures and lines
-  std::optional<Font> font;                // kWindowFont: the window's font
-  Colour foreColour = PlatformColour{};    // text, or the line's colour
+  std::string_view caption;              // caption, text, or empty
+  std::variant<Box, Segment> geometry;   // Segment for lines only
+  std::optional<int> tabIndex;           // kNoTabIndex for pictures and lines
+  std::optional<Font> font;              // kWindowFont: the window's font
+  Colour foreColour = PlatformColour{};  // text, or the line's colour
   Colour backColour = PlatformColour{};
   Alignment alignment = Alignment::Left;
   Sizing sizing = Sizing::FixedBox;
@@ -102,20 +103,34 @@ struct MenuEntry {
 enum class Border { Sizable, FixedDialog };
 
 struct WindowProperties {
-  std::string_view name;                 // the window class
+  std::string_view name;  // the window class
   std::string_view title;
   Twips clientWidth, clientHeight;
-  std::optional<Point> startPosition;    // client area's top-left on screen; nullopt: platform's
+  std::optional<Point> startPosition;  // client area's top-left on screen; nullopt: platform's
   Border border;
   Colour background;
-  Font font;                             // for controls without one of their own
+  Font font;  // for controls without one of their own
   Asset icon;
 };
 
 struct WindowDescription {
   WindowProperties properties;
-  std::span<const Control> controls;     // front to back
-  std::span<const MenuEntry> menu;       // empty: no menu bar
+  std::span<const Control> controls;  // front to back
+  std::span<const MenuEntry> menu;    // empty: no menu bar
 };
+
+// The row of the control named `name`, or nullptr when the table has none.
+[[nodiscard]] constexpr const Control* FindControl(const WindowDescription& description,
+                                                   std::string_view name) {
+  const auto found = std::ranges::find(description.controls, name, &Control::name);
+  return found == description.controls.end() ? nullptr : &*found;
+}
+
+// The menu entry named `name`, or nullptr when the menu has none.
+[[nodiscard]] constexpr const MenuEntry* FindMenuEntry(const WindowDescription& description,
+                                                       std::string_view name) {
+  const auto found = std::ranges::find(description.menu, name, &MenuEntry::name);
+  return found == description.menu.end() ? nullptr : &*found;
+}
 
 }  // namespace runtime

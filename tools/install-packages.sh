@@ -11,7 +11,7 @@ run_packages=(
 )
 test_packages=(
   "${run_packages[@]}"
-  clang clang-format libclang-rt-14-dev
+  clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   time desktop-file-utils
 )

@@ -271,7 +271,7 @@ class AboutWindowTest : public QObject {
   void ThePictureIsStretchedToItsBox() {
     QWidget* picture = Control(about_, "Image1");
     const QRect box = picture->geometry();
-    const runtime::Control* row = Row(ui::Form1::kDescription, "Image1");
+    const runtime::Control* row = runtime::FindControl(ui::Form1::kDescription, "Image1");
     QVERIFY(row != nullptr);
     const QImage source = runtime::qt::DecodePicture(row->picture);
     QCOMPARE(source.size(), QSize(337, 305));
@@ -303,13 +303,7 @@ class AboutWindowTest : public QObject {
   void TabRunsBetweenTheTwoButtons() {
     QFETCH(int, modifier);
     QFETCH(QStringList, visits);
-    QStringList visited;
-    for (qsizetype step = 0; step < visits.size(); ++step) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-                      static_cast<Qt::KeyboardModifiers>(modifier));
-      visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, visits);
+    QCOMPARE(TabVisits(visits.size(), static_cast<Qt::KeyboardModifiers>(modifier)), visits);
   }
 
   void KeysPressTheFocusedButton_data() {

@@ -120,7 +120,7 @@ class DetailsWindowTest : public QObject {
   void ThePictureFillsTheWindowCutOffAtItsEdges() {
     QWidget* picture = Control(details_, "Image1");
     QCOMPARE(picture->geometry(), QRect(0, 0, 408, 312));
-    const runtime::Control* row = Row(ui::Form2::kDescription, "Image1");
+    const runtime::Control* row = runtime::FindControl(ui::Form2::kDescription, "Image1");
     QVERIFY(row != nullptr);
     const QImage source = runtime::qt::DecodePicture(row->picture);
     QCOMPARE(source.size(), QSize(1024, 768));

@@ -3,7 +3,6 @@
 // of reaching the windows, by real clicks and keys.
 #pragma once
 
-#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
@@ -11,14 +10,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMap>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRect>
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 #include <vector>
 
 #include "app/project.h"
@@ -30,10 +26,13 @@
 
 namespace app::window_tests {
 
+using runtime::qt::testing::Activate;
+using runtime::qt::testing::ChooseMenuItem;
 using runtime::qt::testing::Control;
 using runtime::qt::testing::CountWindows;
 using runtime::qt::testing::FindWindow;
 using runtime::qt::testing::Snapshot;
+using runtime::qt::testing::TabVisits;
 
 class Program {
  public:
@@ -57,22 +56,14 @@ class Program {
 
   // Help > About by its shortcut, pressed on the calculator's focused control.
   static void PressF2() {
-    ActivateCalculator();
+    Activate(Calculator());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
   }
 
   // Help > About with the mouse: the menu on the bar, then its item.
   static void ChooseAboutFromTheMenu() {
-    ActivateCalculator();
-    QMainWindow* calculator = Calculator();
-    auto* menu = calculator->findChild<QMenu*>("mnhelp");
-    auto* item = calculator->findChild<QAction*>("mnabout");
-    QVERIFY(menu != nullptr && item != nullptr);
-    QMenuBar* bar = calculator->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    QTRY_VERIFY(menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    QTRY_VERIFY(!menu->isVisible());
+    Activate(Calculator());
+    ChooseMenuItem(Calculator(), "mnhelp", "mnabout");
   }
 
   // A click on a control of a shown window, as the user makes it.
@@ -117,12 +108,6 @@ class Program {
   }
 
  private:
-  static void ActivateCalculator() {
-    QMainWindow* calculator = Calculator();
-    calculator->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(calculator));
-  }
-
   runtime::qt::QtForms forms_;
   WindowRegistry registry_;
 };
@@ -268,13 +253,6 @@ struct Coverage {
       .arg(coverage.untouched)
       .arg(coverage.ink)
       .arg(coverage.foreign);
-}
-
-// A row of a window's control table by its name.
-[[nodiscard]] inline const runtime::Control* Row(const runtime::WindowDescription& description,
-                                                 std::string_view name) {
-  const auto found = std::ranges::find(description.controls, name, &runtime::Control::name);
-  return found == description.controls.end() ? nullptr : &*found;
 }
 
 // The mean difference per channel of two images of one size, 0 to 255.

@@ -28,8 +28,8 @@ bool TakesFocus(ControlKind kind) {
 // The key combination of a key event, with the keypad flag dropped so that keypad keys
 // match the shortcuts of their main-key twins.
 QKeySequence SequenceOf(const QKeyEvent& event) {
-  return QKeySequence(
-      QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(event.key())));
+  return {
+      QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(event.key()))};
 }
 
 }  // namespace

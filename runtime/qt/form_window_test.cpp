@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "runtime/checked_calls.h"
+#include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/window_test_support.h"
@@ -23,6 +24,7 @@ using testing::Control;
 using testing::FindWindow;
 using testing::MessageBoxCloser;
 using testing::Snapshot;
+using testing::TabVisits;
 using enum ControlKind;
 
 constexpr Project kProject{"Testbed", "A window to try the back end on."};
@@ -135,8 +137,12 @@ int InkRows(const QImage& image, QRect area, QColor background, int* firstColumn
     bands += ink && !inBand ? 1 : 0;
     inBand = ink;
   }
-  if (firstColumn != nullptr) *firstColumn = first;
-  if (lastColumn != nullptr) *lastColumn = last;
+  if (firstColumn != nullptr) {
+    *firstColumn = first;
+  }
+  if (lastColumn != nullptr) {
+    *lastColumn = last;
+  }
   return bands;
 }
 
@@ -163,9 +169,13 @@ class FormWindowTest : public QObject {
   std::unique_ptr<Window> ShowActive(const WindowDescription& description,
                                      std::vector<Binding> bindings = {}) {
     auto window = forms_->CreateWindow(description, std::move(bindings));
-    if (window->Show().Failed()) return nullptr;
+    if (window->Show().Failed()) {
+      return nullptr;
+    }
     QMainWindow* widget = FindWindow(ToQString(description.properties.name));
-    if (widget == nullptr || !QTest::qWaitForWindowActive(widget)) return nullptr;
+    if (widget == nullptr || !QTest::qWaitForWindowActive(widget)) {
+      return nullptr;
+    }
     return window;
   }
 
@@ -173,8 +183,10 @@ class FormWindowTest : public QObject {
     return ShowActive(kKeys, Recording({"Ok", "Other", "Back", "mnclear", "mnagain"}));
   }
 
-  static QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  // A control of the Keys window, or else of the Display window.
+  static QWidget* KeysOrDisplayControl(const QString& control) {
+    QWidget* widget = Control(FindWindow("Keys"), control);
+    return widget != nullptr ? widget : Control(FindWindow("Display"), control);
   }
 
  private slots:
@@ -211,13 +223,7 @@ class FormWindowTest : public QObject {
     QFETCH(QStringList, visits);
     auto window = ShowKeys();
     QVERIFY(window);
-    QStringList visited;
-    for (int step = 0; step < visits.size(); ++step) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-                      static_cast<Qt::KeyboardModifiers>(modifier));
-      visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, visits);
+    QCOMPARE(TabVisits(visits.size(), static_cast<Qt::KeyboardModifiers>(modifier)), visits);
   }
 
   void KeysPressTheRightButton_data() {
@@ -251,11 +257,13 @@ class FormWindowTest : public QObject {
   void EnterWithoutADefaultButtonPressesNothing() {
     // The same controls with neither a default nor a cancel button.
     auto controls = kKeyControls;
-    for (auto& control : controls) control.role = ButtonRole::None;
+    for (auto& control : controls) {
+      control.role = ButtonRole::None;
+    }
     const WindowDescription plain{KeyProperties("Plain"), controls, kKeyMenu};
     auto window = ShowActive(plain, Recording({"Ok", "Other", "Back"}));
     QVERIFY(window);
-    QLineEdit* entry = Control<QLineEdit>(FindWindow("Plain"), "Entry");
+    auto* entry = Control<QLineEdit>(FindWindow("Plain"), "Entry");
     QTest::keyClicks(entry, "12");
     QTest::keyClick(entry, Qt::Key_Return);
     QTest::keyClick(entry, Qt::Key_Escape);
@@ -355,13 +363,15 @@ class FormWindowTest : public QObject {
     QVERIFY(window);
     QMainWindow* keys = FindWindow("Keys");
     QList<QRect> before;
-    for (QWidget* child : keys->centralWidget()->findChildren<QWidget*>())
+    for (QWidget* child : keys->centralWidget()->findChildren<QWidget*>()) {
       before << child->geometry();
+    }
     keys->showMaximized();
     QTRY_VERIFY(keys->centralWidget()->width() > 300);
     QList<QRect> after;
-    for (QWidget* child : keys->centralWidget()->findChildren<QWidget*>())
+    for (QWidget* child : keys->centralWidget()->findChildren<QWidget*>()) {
       after << child->geometry();
+    }
     QCOMPARE(after, before);
     const QImage shown = Snapshot(keys);
     QCOMPARE(shown.pixelColor(shown.width() - 2, shown.height() - 2), QColor(0x40, 0x40, 0x40));
@@ -489,7 +499,9 @@ class FormWindowTest : public QObject {
     QMainWindow* shown = FindWindow("Display");
     for (const runtime::Control& control : display.controls) {
       const auto* box = std::get_if<Box>(&control.geometry);
-      if (box == nullptr || control.sizing == Sizing::AutoSize) continue;
+      if (box == nullptr || control.sizing == Sizing::AutoSize) {
+        continue;
+      }
       QCOMPARE(Control(shown, ToQString(control.name))->geometry(), ToPixels(*box));
     }
     QCOMPARE(Control(shown, "Rule")->geometry(), QRect(10, 180, 181, 1));
@@ -610,8 +622,7 @@ class FormWindowTest : public QObject {
     Display display;
     auto keys = forms_->CreateWindow(kKeys, {});
     auto shown = forms_->CreateWindow(display.description, {});
-    QWidget* widget = Control(FindWindow("Keys"), control);
-    if (widget == nullptr) widget = Control(FindWindow("Display"), control);
+    QWidget* widget = KeysOrDisplayControl(control);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->focusPolicy() != Qt::NoFocus, takesFocus);
   }
@@ -637,8 +648,7 @@ class FormWindowTest : public QObject {
     Display display;
     auto keys = forms_->CreateWindow(kKeys, {});
     auto shown = forms_->CreateWindow(display.description, {});
-    QWidget* widget = Control(FindWindow("Keys"), control);
-    if (widget == nullptr) widget = Control(FindWindow("Display"), control);
+    QWidget* widget = KeysOrDisplayControl(control);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), name);

@@ -18,6 +18,7 @@
 #include "app/window_registry.h"
 #include "runtime/checked_calls.h"
 #include "runtime/qt/appearance.h"
+#include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/line_widget.h"
 #include "runtime/qt/qt_forms.h"
@@ -29,16 +30,19 @@ namespace runtime::qt {
 namespace {
 
 using app::WindowClass;
+using testing::Activate;
+using testing::ChooseMenuItem;
 using testing::Control;
 using testing::CountWindows;
 using testing::FindWindow;
 using testing::MessageBoxCloser;
 using testing::Snapshot;
+using testing::TabVisits;
 
 const QColor kDarkGrey(0x40, 0x40, 0x40);
 
 QString NameOf(const runtime::Control& control) {
-  return QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+  return ToQString(control.name);
 }
 
 // A button by its caption, as the user sees it.
@@ -49,10 +53,16 @@ const std::map<QString, QString> kButtons = {
 
 QAccessibleInterface* FindAccessible(QAccessibleInterface* root, QAccessible::Role role,
                                      const QString& name) {
-  if (root == nullptr) return nullptr;
-  if (root->role() == role && root->text(QAccessible::Name) == name) return root;
+  if (root == nullptr) {
+    return nullptr;
+  }
+  if (root->role() == role && root->text(QAccessible::Name) == name) {
+    return root;
+  }
   for (int child = 0; child < root->childCount(); ++child) {
-    if (QAccessibleInterface* found = FindAccessible(root->child(child), role, name)) return found;
+    if (QAccessibleInterface* found = FindAccessible(root->child(child), role, name)) {
+      return found;
+    }
   }
   return nullptr;
 }
@@ -68,12 +78,14 @@ class FrmcalWindowTest : public QObject {
   QMainWindow* window_ = nullptr;
   QString clipboardBefore_;
 
-  QLineEdit* Entry() const { return Control<QLineEdit>(window_, "txtnum"); }
-  QLabel* Answer() const { return Control<QLabel>(window_, "lblans"); }
-  QLabel* Marker() const { return Control<QLabel>(window_, "LblSpc"); }
+  [[nodiscard]] QLineEdit* Entry() const { return Control<QLineEdit>(window_, "txtnum"); }
+  [[nodiscard]] QLabel* Answer() const { return Control<QLabel>(window_, "lblans"); }
+  [[nodiscard]] QLabel* Marker() const { return Control<QLabel>(window_, "LblSpc"); }
 
   // entry, answer, marker
-  QStringList Texts() const { return {Entry()->text(), Answer()->text(), Marker()->text()}; }
+  [[nodiscard]] QStringList Texts() const {
+    return {Entry()->text(), Answer()->text(), Marker()->text()};
+  }
 
   // The user clicks into the entry box and types.
   void Type(const QString& text) {
@@ -94,22 +106,6 @@ class FrmcalWindowTest : public QObject {
         Type(step);
       }
     }
-  }
-
-  void ChooseMenuItem(const QString& menuName, const QString& itemName) {
-    QMenu* menu = window_->findChild<QMenu*>(menuName);
-    QAction* item = window_->findChild<QAction*>(itemName);
-    QVERIFY(menu != nullptr && item != nullptr);
-    QMenuBar* bar = window_->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    QTRY_VERIFY(menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    QTRY_VERIFY(!menu->isVisible());
-  }
-
-  void Activate(QWidget* window) {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
   }
 
  private slots:
@@ -174,11 +170,14 @@ class FrmcalWindowTest : public QObject {
   void TheControlsStackFrontToBack() {
     // Qt lists siblings back to front: the reverse of the description's rows.
     QStringList rows;
-    for (const runtime::Control& control : ui::frmcal::kDescription.controls)
+    for (const runtime::Control& control : ui::frmcal::kDescription.controls) {
       rows.prepend(NameOf(control));
+    }
     QStringList stacked;
     for (QObject* child : window_->centralWidget()->children()) {
-      if (child->isWidgetType()) stacked << child->objectName();
+      if (child->isWidgetType()) {
+        stacked << child->objectName();
+      }
     }
     QCOMPARE(stacked, rows);
   }
@@ -247,12 +246,12 @@ class FrmcalWindowTest : public QObject {
     QTest::addColumn<QString>("face");
     QTest::addColumn<double>("points");
     for (const runtime::Control& control : ui::frmcal::kDescription.controls) {
-      if (control.kind == ControlKind::Line) continue;
+      if (control.kind == ControlKind::Line) {
+        continue;
+      }
       const Font font = control.font.value_or(ui::frmcal::kDescription.properties.font);
       QTest::newRow(qPrintable(NameOf(control)))
-          << NameOf(control)
-          << QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size()))
-          << font.points;
+          << NameOf(control) << ToQString(font.face) << font.points;
     }
   }
   void EveryControlHasItsFont() {
@@ -407,7 +406,7 @@ class FrmcalWindowTest : public QObject {
     if (way == "button") {
       Press("Clear");
     } else if (way == "menu") {
-      ChooseMenuItem("mnedit", "mnclear");
+      ChooseMenuItem(window_, "mnedit", "mnclear");
     } else {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     }
@@ -424,7 +423,7 @@ class FrmcalWindowTest : public QObject {
     Perform("30 + 12");
     MessageBoxCloser closer;
     if (byMenu) {
-      ChooseMenuItem("mnhelp", "mnhelpme");
+      ChooseMenuItem(window_, "mnhelp", "mnhelpme");
     } else {
       QTest::keyClick(Entry(), Qt::Key_F1);
     }
@@ -444,7 +443,7 @@ class FrmcalWindowTest : public QObject {
     for (int time = 0; time < 2; ++time) {
       Activate(window_);
       if (byMenu) {
-        ChooseMenuItem("mnhelp", "mnabout");
+        ChooseMenuItem(window_, "mnhelp", "mnabout");
       } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
       }
@@ -472,7 +471,9 @@ class FrmcalWindowTest : public QObject {
     const QStringList forwards = {"cmdclr", "cmddiv",  "cmdmul", "cmdsub",    "cmdsum",
                                   "cmdSqu", "cmdcube", "cmdsq",  "Cmdpersen", "txtnum"};
     QStringList backwards;
-    for (auto name = forwards.rbegin() + 1; name != forwards.rend(); ++name) backwards << *name;
+    for (auto name = forwards.rbegin() + 1; name != forwards.rend(); ++name) {
+      backwards << *name;
+    }
     backwards << "txtnum";
     QTest::newRow("Tab from txtnum") << int{Qt::NoModifier} << forwards;
     QTest::newRow("Shift+Tab from txtnum") << int{Qt::ShiftModifier} << backwards;
@@ -480,13 +481,7 @@ class FrmcalWindowTest : public QObject {
   void TabRunsRoundTheWholeCycle() {
     QFETCH(int, modifier);
     QFETCH(QStringList, visits);
-    QStringList visited;
-    for (int step = 0; step < visits.size(); ++step) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-                      static_cast<Qt::KeyboardModifiers>(modifier));
-      visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, visits);
+    QCOMPARE(TabVisits(visits.size(), static_cast<Qt::KeyboardModifiers>(modifier)), visits);
   }
 
   void AltOrF10ReachesTheMenuBar_data() {

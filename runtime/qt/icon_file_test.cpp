@@ -45,7 +45,9 @@ QByteArray Bitmap(const Image& image) {
   PutU16(bytes, image.depth);
   PutU32(bytes, 0);
   PutU32(bytes, (colourStride + maskStride) * size);
-  for (int unused = 0; unused < 4; ++unused) PutU32(bytes, 0);
+  for (int unused = 0; unused < 4; ++unused) {
+    PutU32(bytes, 0);
+  }
   for (int entry = 0; entry < paletteSize; ++entry) {
     const QColor colour = kPalette.value(entry, Qt::gray);
     bytes.append(static_cast<char>(colour.blue()));
@@ -77,7 +79,9 @@ QByteArray Bitmap(const Image& image) {
   for (int y = size - 1; y >= 0; --y) {
     QByteArray row(maskStride, '\0');
     for (int x = 0; x < size; ++x) {
-      if (image.transparent(x, y)) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+      if (image.transparent(x, y)) {
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+      }
     }
     bytes.append(row);
   }

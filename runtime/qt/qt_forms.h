@@ -17,6 +17,8 @@ class QtForms final : public Forms {
   // Makes the program's own QApplication; `programPath` names the executable.
   QtForms(const Project& project, const char* programPath);
   ~QtForms() override;
+  QtForms(const QtForms&) = delete;
+  QtForms& operator=(const QtForms&) = delete;
 
   std::unique_ptr<Window> CreateWindow(const WindowDescription& description,
                                        std::vector<Binding> bindings) override;

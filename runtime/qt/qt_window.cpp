@@ -67,7 +67,7 @@ Status QtWindow::GetText(std::string_view control, std::string& text) {
     text = edit->text().toStdString();
     return kOk;
   }
-  const Control* row = Row(control);
+  const Control* row = FindControl(description_, control);
   if (const auto* label = qobject_cast<QLabel*>(widget);
       label != nullptr && row != nullptr && row->kind == ControlKind::Label) {
     text = label->text().toStdString();
@@ -82,7 +82,7 @@ Status QtWindow::SetText(std::string_view control, std::string_view text) {
     edit->setText(ToQString(text));
     return kOk;
   }
-  const Control* row = Row(control);
+  const Control* row = FindControl(description_, control);
   if (auto* label = qobject_cast<QLabel*>(widget);
       label != nullptr && row != nullptr && row->kind == ControlKind::Label) {
     SetLabelCaption(*label, row->sizing, ToQString(text));
@@ -101,12 +101,6 @@ void QtWindow::OnClick(std::string_view control, int index) {
       reporter_(window_.get(), error);
     }
   });
-}
-
-const Control* QtWindow::Row(std::string_view control) const {
-  const auto controls = description_.controls;
-  const auto found = std::ranges::find(controls, control, &Control::name);
-  return found == controls.end() ? nullptr : &*found;
 }
 
 }  // namespace runtime::qt

@@ -20,8 +20,10 @@ class QtWindow final : public Window {
 
   QtWindow(const WindowDescription& description, std::vector<Binding> bindings, Reporter reporter);
   ~QtWindow() override;
+  QtWindow(const QtWindow&) = delete;
+  QtWindow& operator=(const QtWindow&) = delete;
 
-  const WindowDescription& Description() const override { return description_; }
+  [[nodiscard]] const WindowDescription& Description() const override { return description_; }
   Status Show() override;
   Status Hide() override;
   Status GetText(std::string_view control, std::string& text) override;
@@ -29,7 +31,6 @@ class QtWindow final : public Window {
 
  private:
   void OnClick(std::string_view control, int index);
-  [[nodiscard]] const Control* Row(std::string_view control) const;
 
   const WindowDescription& description_;
   std::map<std::string, ClickHandler, std::less<>> handlers_;

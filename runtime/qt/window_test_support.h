@@ -1,11 +1,15 @@
-// Helpers of the window tests: finding our windows and controls by name, reading pixels,
-// and closing the message boxes that a test provokes.
+// Helpers of the window tests: finding our windows and controls by name, the user's Tab
+// presses and menu choices, reading pixels, and closing the message boxes a test provokes.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <string_view>
@@ -47,6 +51,36 @@ inline int CountWindows(const QString& name) {
 template <typename Widget = QWidget>
 Widget* Control(QMainWindow* window, const QString& name) {
   return window == nullptr ? nullptr : window->findChild<Widget*>(name);
+}
+
+// Brings a window to the front and waits until it has the keyboard.
+inline void Activate(QWidget* window) {
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Presses Tab (with `modifiers`, say Shift) `presses` times on the focused control; the
+// controls the focus moved to, by name, in order.
+[[nodiscard]] inline QStringList TabVisits(qsizetype presses,
+                                           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QStringList visited;
+  for (qsizetype press = 0; press < presses; ++press) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  return visited;
+}
+
+// A menu item chosen with the mouse: its menu on the window's bar, then the item.
+inline void ChooseMenuItem(QMainWindow* window, const QString& menuName, const QString& itemName) {
+  auto* menu = window->findChild<QMenu*>(menuName);
+  auto* item = window->findChild<QAction*>(itemName);
+  QVERIFY(menu != nullptr && item != nullptr);
+  QMenuBar* bar = window->menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+  QTRY_VERIFY(menu->isVisible());
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  QTRY_VERIFY(!menu->isVisible());
 }
 
 // What the client area shows, one image pixel per logical pixel.

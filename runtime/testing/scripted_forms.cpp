@@ -28,7 +28,7 @@ class ScriptedForms::ScriptedWindow final : public Window {
   ScriptedWindow(const ScriptedWindow&) = delete;
   ScriptedWindow& operator=(const ScriptedWindow&) = delete;
 
-  const WindowDescription& Description() const override { return description_; }
+  [[nodiscard]] const WindowDescription& Description() const override { return description_; }
 
   Status Show() override { return ShowOrHide(CallKind::Show, true); }
   Status Hide() override { return ShowOrHide(CallKind::Hide, false); }
@@ -52,8 +52,8 @@ class ScriptedForms::ScriptedWindow final : public Window {
     return status;
   }
 
-  std::string Name() const { return std::string(description_.properties.name); }
-  bool Shown() const { return shown_; }
+  [[nodiscard]] std::string Name() const { return std::string(description_.properties.name); }
+  [[nodiscard]] bool Shown() const { return shown_; }
   void Close() { shown_ = false; }
 
   std::string& TextOf(std::string_view control) {
@@ -64,29 +64,27 @@ class ScriptedForms::ScriptedWindow final : public Window {
     return found->second;
   }
 
-  bool IsTextBox(std::string_view control) const {
-    const auto found = std::ranges::find(description_.controls, control, &Control::name);
-    return found != description_.controls.end() && found->kind == ControlKind::TextBox;
+  [[nodiscard]] bool IsTextBox(std::string_view control) const {
+    const Control* found = FindControl(description_, control);
+    return found != nullptr && found->kind == ControlKind::TextBox;
   }
 
   // Throws unless the window has this control or menu entry.
   void Require(std::string_view control) const {
-    if (std::ranges::find(description_.menu, control, &MenuEntry::name) ==
-            description_.menu.end() &&
-        std::ranges::find(description_.controls, control, &Control::name) ==
-            description_.controls.end()) {
+    if (FindMenuEntry(description_, control) == nullptr &&
+        FindControl(description_, control) == nullptr) {
       throw std::logic_error(Name() + " has no control or menu entry " + std::string(control));
     }
   }
 
   // The index a click on this control passes: a menu item's own, 0 for a button.
-  int ClickIndex(std::string_view control) const {
+  [[nodiscard]] int ClickIndex(std::string_view control) const {
     Require(control);
-    const auto entry = std::ranges::find(description_.menu, control, &MenuEntry::name);
-    return entry == description_.menu.end() ? 0 : entry->index;
+    const MenuEntry* entry = FindMenuEntry(description_, control);
+    return entry == nullptr ? 0 : entry->index;
   }
 
-  const ClickHandler* HandlerOf(std::string_view control) const {
+  [[nodiscard]] const ClickHandler* HandlerOf(std::string_view control) const {
     const auto found = std::ranges::find(bindings_, control, &Binding::control);
     return found == bindings_.end() ? nullptr : &found->handler;
   }

@@ -43,6 +43,8 @@ class ScriptedForms final : public Forms {
   ScriptedForms() = default;
   // The windows it created must be gone first, as with a real back end.
   ~ScriptedForms() override = default;
+  ScriptedForms(const ScriptedForms&) = delete;
+  ScriptedForms& operator=(const ScriptedForms&) = delete;
 
   // Throws std::runtime_error for a creation the test asked to fail.
   std::unique_ptr<Window> CreateWindow(const WindowDescription& description,

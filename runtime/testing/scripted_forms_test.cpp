@@ -11,6 +11,7 @@
 #include <string>
 
 #include "runtime/checked_calls.h"
+#include "runtime/testing/test_window.h"
 
 namespace runtime::scripted {
 namespace {
@@ -23,17 +24,7 @@ constexpr std::array kControls = {
 constexpr std::array kMenu = {MenuEntry{0, "mnhelp", 3, "Help"},
                               MenuEntry{1, "mnabout", 32, "About", "F2"}};
 
-constexpr WindowDescription kWindow{.properties = {.name = "frmcal",
-                                                   .title = "",
-                                                   .clientWidth = 100,
-                                                   .clientHeight = 100,
-                                                   .startPosition = std::nullopt,
-                                                   .border = Border::Sizable,
-                                                   .background = PlatformColour{},
-                                                   .font = Font{"MS Sans Serif", 8.25, kRegular},
-                                                   .icon = {}},
-                                    .controls = kControls,
-                                    .menu = kMenu};
+constexpr WindowDescription kWindow = TestWindow("frmcal", kControls, kMenu);
 
 class ScriptedFormsTest : public testing::Test {
  protected:

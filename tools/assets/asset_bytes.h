@@ -21,7 +21,7 @@ enum class ByteOrder { kLittle, kBig };
 inline Bytes ReadAsset(std::string_view relativePath) {
   std::ifstream in(std::string(PELLOMAR_REPO_ROOT) + "/" + std::string(relativePath),
                    std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The unsigned integer of `size` bytes (1, 2 or 4) at `offset`; throws when it lies outside.

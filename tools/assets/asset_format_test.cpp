@@ -42,7 +42,7 @@ constexpr std::size_t kIconFileSize = 1078;
 constexpr std::size_t kIconDirectorySize = 6;
 constexpr std::size_t kIconEntrySize = 16;
 constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::size_t kIconPaletteSize = 16 * 4;
+constexpr std::size_t kIconPaletteSize = std::size_t{16} * 4;
 
 struct IconCase {
   std::string name;
@@ -86,14 +86,14 @@ struct IconPixels {
   std::vector<std::uint32_t> colour;
   std::vector<bool> transparent;
 
-  std::size_t At(std::size_t x, std::size_t y) const { return y * size + x; }
+  [[nodiscard]] std::size_t At(std::size_t x, std::size_t y) const { return y * size + x; }
 };
 
 IconPixels DecodeIconImage(const Bytes& file, const IconImageCase& image) {
   IconPixels pixels;
   pixels.size = image.size;
-  pixels.colour.resize(image.size * image.size);
-  pixels.transparent.resize(image.size * image.size);
+  pixels.colour.resize(pixels.size * pixels.size);
+  pixels.transparent.resize(pixels.size * pixels.size);
   const std::size_t xorStart = image.offset + kInfoHeaderSize + kIconPaletteSize;
   const std::size_t xorRow = RowBytes(image.size, 4);
   const std::size_t andStart = xorStart + xorRow * image.size;
@@ -128,9 +128,11 @@ INSTANTIATE_TEST_SUITE_P(AssetIcons, IconFileTest, testing::ValuesIn(kIcons), Ic
 
 class IconImageTest : public testing::TestWithParam<std::tuple<IconCase, IconImageCase>> {
  protected:
-  const IconCase& Icon() const { return std::get<0>(GetParam()); }
-  const IconImageCase& Image() const { return std::get<1>(GetParam()); }
-  std::size_t EntryOffset() const { return kIconDirectorySize + Image().index * kIconEntrySize; }
+  [[nodiscard]] const IconCase& Icon() const { return std::get<0>(GetParam()); }
+  [[nodiscard]] const IconImageCase& Image() const { return std::get<1>(GetParam()); }
+  [[nodiscard]] std::size_t EntryOffset() const {
+    return kIconDirectorySize + Image().index * kIconEntrySize;
+  }
 };
 
 TEST_P(IconImageTest, EntryDescribesSixteenColourImage) {
@@ -393,7 +395,7 @@ class AssetDetailsJpegTest : public testing::Test {
     ASSERT_GE(segments_.size(), kMetadata.size());
   }
 
-  const Segment& Metadata(MetadataSlot slot) const { return segments_[slot]; }
+  [[nodiscard]] const Segment& Metadata(MetadataSlot slot) const { return segments_[slot]; }
 
   Bytes file_;
   std::vector<Segment> segments_;
@@ -439,7 +441,7 @@ TEST_F(AssetDetailsJpegTest, FrameIsEightBit1024x768WithFullResolutionChroma) {
   EXPECT_EQ(U16Be(file_, frame->payload + 3), 1024u) << "width";
   ASSERT_EQ(U8(file_, frame->payload + 5), 3u) << "components";
   for (std::uint32_t component = 0; component < 3; ++component) {
-    const std::size_t at = frame->payload + 6 + 3 * component;
+    const std::size_t at = frame->payload + 6 + 3 * std::size_t{component};
     EXPECT_EQ(U8(file_, at), component + 1) << "component id (Y, Cb, Cr)";
     EXPECT_EQ(U8(file_, at + 1), 0x11u) << "sampling of component " << component;
   }
@@ -469,7 +471,7 @@ TEST_F(AssetDetailsJpegTest, ExifHoldsAValidTiffDirectory) {
   EXPECT_GE(entries, 1u);
   ASSERT_LE(directory + 2u + 12u * entries + 4u, tiffLength) << "directory inside segment";
   for (std::uint32_t i = 0; i < entries; ++i) {
-    const std::size_t entry = tiff + directory + 2 + 12 * i;
+    const std::size_t entry = tiff + directory + 2 + 12 * std::size_t{i};
     const std::uint32_t bytes =
         ExifTypeSize(Field(file_, entry + 2, 2, order)) * Field(file_, entry + 4, 4, order);
     EXPECT_NE(bytes, 0u) << "entry " << i << ": unknown type or no value";
@@ -487,9 +489,10 @@ TEST_F(AssetDetailsJpegTest, ImageResourcesHoldWholeEightBimBlocks) {
   std::size_t blocks = 0;
   while (at < end) {
     ASSERT_TRUE(HasText(file_, at, "8BIM")) << "block at " << at;
-    const std::size_t nameBytes = (U8(file_, at + 6) + 2u) / 2 * 2;  // Pascal string, even
+    // A Pascal string, padded to an even length.
+    const std::size_t nameBytes = (std::size_t{U8(file_, at + 6)} + 2) / 2 * 2;
     const std::size_t sizeAt = at + 6 + nameBytes;
-    const std::size_t dataBytes = (U32Be(file_, sizeAt) + 1u) / 2 * 2;
+    const std::size_t dataBytes = (std::size_t{U32Be(file_, sizeAt)} + 1) / 2 * 2;
     at = sizeAt + 4 + dataBytes;
     ++blocks;
   }

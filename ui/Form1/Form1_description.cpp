@@ -6,34 +6,17 @@
 
 #include "Form1_Image1.h"
 #include "Form1_icon.h"
+#include "ui/description_terms.h"
 
 namespace ui::Form1 {
 namespace {
 
-using runtime::Box;
-using runtime::Control;
-using runtime::Font;
-using runtime::kBold;
-using runtime::kNoTabIndex;
-using runtime::kRegular;
-using runtime::kWindowFont;
-using runtime::PlatformColour;
-using runtime::Rgb;
-using enum runtime::ControlKind;
-using enum runtime::Alignment;
-using enum runtime::Sizing;
-using enum runtime::Backdrop;
-using enum runtime::ButtonRole;
-using enum runtime::SystemColour;
-using enum runtime::Border;
+using namespace description_terms;
 
-constexpr PlatformColour kPlatform{};
-constexpr Rgb kDarkGrey{0x404040};
 constexpr Rgb kLavender{0xC0C0FF};
 constexpr Rgb kBlueViolet{0x8080FF};
 constexpr Rgb kSteelBlue{0x81AFE9};
 
-constexpr Font kSans825{"MS Sans Serif", 8.25, kRegular};
 constexpr Font kTahoma2775{"Tahoma", 27.75, kBold};
 constexpr Font kTahoma18{"Tahoma", 18, kBold};
 constexpr Font kTahoma1425{"Tahoma", 14.25, kBold};

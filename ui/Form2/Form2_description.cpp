@@ -6,30 +6,15 @@
 
 #include "Form2_Image1.h"
 #include "Form2_icon.h"
+#include "ui/description_terms.h"
 
 namespace ui::Form2 {
 namespace {
 
-using runtime::Box;
-using runtime::Control;
-using runtime::Font;
-using runtime::kNoTabIndex;
-using runtime::kRegular;
-using runtime::kWindowFont;
-using runtime::PlatformColour;
-using runtime::Rgb;
-using enum runtime::ControlKind;
-using enum runtime::Alignment;
-using enum runtime::Sizing;
-using enum runtime::Backdrop;
-using enum runtime::ButtonRole;
-using enum runtime::SystemColour;
-using enum runtime::Border;
+using namespace description_terms;
 
-constexpr PlatformColour kPlatform{};
 constexpr Rgb kCyanGrey{0xCBEBED};
 
-constexpr Font kSans825{"MS Sans Serif", 8.25, kRegular};
 constexpr Font kSans975{"MS Sans Serif", 9.75, kRegular};
 
 // The self-sizing labels keep the box their stored text takes; the back end sizes them to

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,12 +17,11 @@ using runtime::Control;
 using runtime::ControlKind;
 
 const Control& Named(std::string_view name) {
-  const auto controls = kDescription.controls;
-  const auto found = std::ranges::find(controls, name, &Control::name);
-  if (found == controls.end()) {
+  const Control* control = runtime::FindControl(kDescription, name);
+  if (control == nullptr) {
     throw std::invalid_argument("no control " + std::string(name));
   }
-  return *found;
+  return *control;
 }
 
 const runtime::Box& BoxOf(std::string_view name) {

@@ -5,34 +5,16 @@
 #include <array>
 
 #include "frmcal_icon.h"
+#include "ui/description_terms.h"
 
 namespace ui::frmcal {
 namespace {
 
-using runtime::Box;
-using runtime::Control;
-using runtime::Font;
-using runtime::kNoTabIndex;
-using runtime::kRegular;
-using runtime::kWindowFont;
-using runtime::MenuEntry;
-using runtime::PlatformColour;
-using runtime::Rgb;
-using runtime::Segment;
-using enum runtime::ControlKind;
-using enum runtime::Alignment;
-using enum runtime::Sizing;
-using enum runtime::Backdrop;
-using enum runtime::ButtonRole;
-using enum runtime::SystemColour;
-using enum runtime::Border;
+using namespace description_terms;
 
-constexpr PlatformColour kPlatform{};
-constexpr Rgb kDarkGrey{0x404040};
 constexpr Rgb kWhite{0xFFFFFF};
 constexpr Rgb kLightGrey{0xE0E0E0};
 
-constexpr Font kSans825{"MS Sans Serif", 8.25, kRegular};
 constexpr Font kSans135{"MS Sans Serif", 13.5, kRegular};
 constexpr Font kSans18{"MS Sans Serif", 18, kRegular};
 constexpr Font kMicrosoftSans825{"Microsoft Sans Serif", 8.25, kRegular};

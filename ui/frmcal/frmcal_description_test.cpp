@@ -20,12 +20,11 @@ using runtime::Control;
 using runtime::ControlKind;
 
 const Control& Named(std::string_view name) {
-  const auto controls = kDescription.controls;
-  const auto found = std::ranges::find(controls, name, &Control::name);
-  if (found == controls.end()) {
+  const Control* control = runtime::FindControl(kDescription, name);
+  if (control == nullptr) {
     throw std::invalid_argument("no control " + std::string(name));
   }
-  return *found;
+  return *control;
 }
 
 std::vector<std::string_view> NamesFrontToBack() {
@@ -54,6 +53,7 @@ TEST(frmcalWindow, TabOrderOfTheFocusableControls) {
   }
   std::ranges::sort(focusable, {}, [](const Control* c) { return c->tabIndex.value_or(-1); });
   std::vector<std::string_view> order;
+  order.reserve(focusable.size());
   for (const Control* control : focusable) {
     order.push_back(control->name);
   }

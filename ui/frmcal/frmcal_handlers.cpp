@@ -29,18 +29,6 @@ std::string_view ControlOf(Field field) {
   return kEntry;
 }
 
-const std::string& TextOf(const engine::DisplayTexts& texts, Field field) {
-  switch (field) {
-    case Field::Entry:
-      return texts.entry;
-    case Field::Answer:
-      return texts.answer;
-    case Field::Marker:
-      return texts.marker;
-  }
-  return texts.entry;
-}
-
 // All reads come before any write; a fault writes nothing, and a failed write stops the
 // later ones, leaving the earlier ones in place.
 void RunOperation(runtime::Window& window, Operation operation) {
@@ -55,7 +43,7 @@ void RunOperation(runtime::Window& window, Operation operation) {
   }
   const auto& result = std::get<engine::DisplayTexts>(outcome);
   for (const Field field : engine::WriteOrder(operation)) {
-    runtime::SetTextChecked(window, ControlOf(field), TextOf(result, field));
+    runtime::SetTextChecked(window, ControlOf(field), engine::TextOf(result, field));
   }
 }
 

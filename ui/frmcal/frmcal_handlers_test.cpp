@@ -71,7 +71,7 @@ class CalculatorWindow {
       Click("cmdsum");
     }
     Type(texts.entry);
-    const Texts shown = Shown();
+    Texts shown = Shown();
     EXPECT_EQ(shown.entry, texts.entry);
     EXPECT_EQ(shown.marker, texts.marker);
     EXPECT_TRUE(forms_.Errors().empty());
@@ -82,7 +82,7 @@ class CalculatorWindow {
   void Type(std::string_view text) { forms_.Type("frmcal", "txtnum", text); }
   void Click(std::string_view control) { forms_.Click("frmcal", control); }
 
-  Texts Shown() const {
+  [[nodiscard]] Texts Shown() const {
     return {forms_.Text("frmcal", "txtnum"), forms_.Text("frmcal", "lblans"),
             forms_.Text("frmcal", "LblSpc")};
   }

@@ -1,0 +1,29 @@
+// The smallest sound window description, for tests of the runtime and the shell that care
+// only about a window's name, its controls and its menu.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "runtime/window_description.h"
+
+namespace runtime::scripted {
+
+// A 100 by 100 twip window titled with its name, in the usual window font, without an icon.
+[[nodiscard]] constexpr WindowDescription TestWindow(std::string_view name,
+                                                     std::span<const Control> controls = {},
+                                                     std::span<const MenuEntry> menu = {}) {
+  return {.properties = {.name = name,
+                         .title = name,
+                         .clientWidth = 100,
+                         .clientHeight = 100,
+                         .startPosition = std::nullopt,
+                         .border = Border::Sizable,
+                         .background = PlatformColour{},
+                         .font = Font{"MS Sans Serif", 8.25, kRegular},
+                         .icon = {}},
+          .controls = controls,
+          .menu = menu};
+}
+
+}  // namespace runtime::scripted
