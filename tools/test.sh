@@ -36,7 +36,7 @@ mkdir -p build/fuzz/corpus
 build/fuzz/fuzz/engine_fuzz -max_total_time=30 -print_final_stats=1 -dict=fuzz/engine_fuzz.dict build/fuzz/corpus
 
 step "Benchmarks"
-build/ci/bench/operations_benchmark --benchmark_min_time=0.05
+build/ci/bench/operations_benchmark --benchmark_min_time=0.05 --benchmark_color=false
 # Timings on a shared machine are noisy: a missed target is reported, not fatal; a
 # benchmark that cannot run at all fails the script.
 startup_status=0
