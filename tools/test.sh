@@ -2,7 +2,7 @@
 # Installs what is missing, then builds and runs every test:
 #   1. release build, warnings as errors: unit tests, window tests (offscreen), benchmarks;
 #   2. clang-tidy over every C++ source but the fuzz target, any finding an error;
-#   3. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: the toolkit-free tests;
+#   3. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
 #   4. the fuzz target under libFuzzer for 30 seconds;
 #   5. formatting of every C++ file.
 set -euo pipefail
