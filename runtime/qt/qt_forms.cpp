@@ -7,24 +7,12 @@
 #include <QThread>
 #include <QWidget>
 #include <clocale>
-#include <stdexcept>
 
-#include "runtime/description_check.h"
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/qt_window.h"
 
 namespace runtime::qt {
-namespace {
-
-#ifdef NDEBUG
-constexpr bool kCheckDescriptions = false;
-#else
-constexpr bool kCheckDescriptions = true;
-#endif
-
-}  // namespace
-
 QtForms::QtForms(const Project& project) : title_(project.title) {
   Prepare();
 }
@@ -52,17 +40,6 @@ void QtForms::Prepare() {
 
 std::unique_ptr<Window> QtForms::CreateWindow(const WindowDescription& description,
                                               std::vector<Binding> bindings) {
-  if constexpr (kCheckDescriptions) {
-    const std::vector<std::string> problems = CheckDescription(description, bindings);
-    if (!problems.empty()) {
-      std::string message =
-          "The description of " + std::string(description.properties.name) + " is not sound:";
-      for (const std::string& problem : problems) {
-        message += ' ' + problem;
-      }
-      throw std::invalid_argument(message);
-    }
-  }
   return std::make_unique<QtWindow>(
       description, std::move(bindings),
       [this](QWidget* window, const std::exception& error) { Report(window, error); });

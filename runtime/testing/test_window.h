@@ -3,6 +3,8 @@
 #pragma once
 
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "runtime/window_description.h"
@@ -24,6 +26,17 @@ namespace runtime::scripted {
                          .icon = {}},
           .controls = controls,
           .menu = menu};
+}
+
+// The row of a control that a test knows is there; throws when it is not, so that a renamed
+// control fails the test instead of reading through a null pointer.
+[[nodiscard]] inline const Control& ControlNamed(const WindowDescription& description,
+                                                 std::string_view name) {
+  const Control* control = FindControl(description, name);
+  if (control == nullptr) {
+    throw std::invalid_argument("no control " + std::string(name));
+  }
+  return *control;
 }
 
 }  // namespace runtime::scripted

@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "runtime/testing/test_window.h"
 
 namespace ui::Form1 {
 namespace {
@@ -17,11 +18,7 @@ using runtime::Control;
 using runtime::ControlKind;
 
 const Control& Named(std::string_view name) {
-  const Control* control = runtime::FindControl(kDescription, name);
-  if (control == nullptr) {
-    throw std::invalid_argument("no control " + std::string(name));
-  }
-  return *control;
+  return runtime::scripted::ControlNamed(kDescription, name);
 }
 
 TEST(Form1Window, StackingOrderFrontToBack) {

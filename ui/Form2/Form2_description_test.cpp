@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
+
+#include "runtime/testing/test_window.h"
 
 namespace ui::Form2 {
 namespace {
@@ -17,11 +18,7 @@ using runtime::Control;
 using runtime::ControlKind;
 
 const Control& Named(std::string_view name) {
-  const Control* control = runtime::FindControl(kDescription, name);
-  if (control == nullptr) {
-    throw std::invalid_argument("no control " + std::string(name));
-  }
-  return *control;
+  return runtime::scripted::ControlNamed(kDescription, name);
 }
 
 const runtime::Box& BoxOf(std::string_view name) {

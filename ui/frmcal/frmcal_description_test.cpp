@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <optional>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
+
+#include "runtime/testing/test_window.h"
 
 namespace ui::frmcal {
 namespace {
@@ -20,11 +21,7 @@ using runtime::Control;
 using runtime::ControlKind;
 
 const Control& Named(std::string_view name) {
-  const Control* control = runtime::FindControl(kDescription, name);
-  if (control == nullptr) {
-    throw std::invalid_argument("no control " + std::string(name));
-  }
-  return *control;
+  return runtime::scripted::ControlNamed(kDescription, name);
 }
 
 std::vector<std::string_view> NamesFrontToBack() {
