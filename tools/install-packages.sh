@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs that are not installed yet.
 #   tools/install-packages.sh run    what building and starting the calculator needs
-#   tools/install-packages.sh test   that, plus the test, sanitizer, fuzzing and benchmark tools
+#   tools/install-packages.sh test   that, plus the test, sanitizer, fuzzing and benchmark tools,
+#                                    the Windows cross build with Wine, and the Debian package tools
 set -euo pipefail
 
 run_packages=(
@@ -9,11 +10,21 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
 )
+# The Windows program: cross compiler, Wine to run it headless in Xvfb, and the executable check.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth python3-pefile
+)
+# The Debian package: building, linting and validating it.
+package_packages=(
+  dpkg-dev fakeroot file lintian appstream
+)
 test_packages=(
   "${run_packages[@]}"
   clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   time desktop-file-utils
+  "${windows_packages[@]}"
+  "${package_packages[@]}"
 )
 
 case "${1:-}" in
