@@ -1,15 +1,14 @@
 // The program: hands the project settings to the forms back end, which opens the
 // calculator window and runs until the program ends.
-#include <iostream>
-
 #include "app/project.h"
 #include "app/startup.h"
 #include "app/window_registry.h"
 #include "runtime/forms.h"
 #include "ui/catalogue.h"
 
-int main(int argc, char** argv) {
-  const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject, argc, argv);
+// The program reads no command line.
+int main() {
+  const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject);
   app::WindowRegistry registry(*forms, ui::WindowClasses());
-  return app::Start(registry, *forms, std::cerr);
+  return app::Start(registry, *forms);
 }

@@ -1,6 +1,8 @@
 // Start-up and the debug-build check of the window classes.
 #include "app/startup.h"
 
+#include <stdexcept>
+
 #include "runtime/checked_calls.h"
 #include "runtime/click_dispatch.h"
 #include "runtime/description_check.h"
@@ -39,24 +41,25 @@ std::vector<std::string> CheckWindowClasses(WindowRegistry& registry, runtime::F
   return problems;
 }
 
-int Start(WindowRegistry& registry, runtime::Forms& forms, std::ostream& errors) {
+int Start(WindowRegistry& registry, runtime::Forms& forms) {
   if constexpr (kCheckClassesAtStart) {
     const std::vector<std::string> problems = CheckWindowClasses(registry, forms);
-    for (const std::string& problem : problems) {
-      errors << problem << '\n';
-    }
     if (!problems.empty()) {
-      return kStartFailed;
+      std::string message;
+      for (const std::string& problem : problems) {
+        message += message.empty() ? "" : "\n";
+        message += problem;
+      }
+      forms.ReportStartFailure(std::runtime_error(message));
+      return runtime::kStartFailedExitCode;
     }
   }
-  // No window exists yet to carry a message box, so a failure here goes to `errors`.
+  // No window of the program is shown yet to carry a message, so the back end says it its
+  // own way.
   const bool shown = runtime::RunReported(
       [&registry] { runtime::ShowChecked(registry.InstanceOf(kStartupWindow)); },
-      [&errors](const std::exception& error) { errors << error.what() << '\n'; });
-  if (!shown) {
-    return kStartFailed;
-  }
-  return forms.Run();
+      [&forms](const std::exception& error) { forms.ReportStartFailure(error); });
+  return shown ? forms.Run() : runtime::kStartFailedExitCode;
 }
 
 }  // namespace app

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "runtime/testing/scripted_forms.h"
@@ -45,35 +44,37 @@ constexpr Catalogue kSound = {
 TEST(Start, ShowsTheCalculatorThenRunsTheLoop) {
   ScriptedForms forms;
   WindowRegistry registry(forms, kSound);
-  std::ostringstream errors;
-  EXPECT_EQ(Start(registry, forms, errors), 0);
+  EXPECT_EQ(Start(registry, forms), 0);
   EXPECT_EQ(forms.Calls(),
             (std::vector<Call>{
-                {CallKind::CreateWindow, "frmcal"}, {CallKind::Show, "frmcal"}, {CallKind::Run}}));
+                {CallKind::NewWindow, "frmcal"}, {CallKind::Show, "frmcal"}, {CallKind::Run}}));
   EXPECT_TRUE(forms.IsShown("frmcal"));
-  EXPECT_EQ(errors.str(), "");
 }
 
 TEST(Start, FailedShowStopsBeforeTheLoop) {
   ScriptedForms forms;
   WindowRegistry registry(forms, kSound);
   forms.FailWindowCall(1);
-  std::ostringstream errors;
-  EXPECT_EQ(Start(registry, forms, errors), kStartFailed);
-  EXPECT_EQ(forms.Calls(),
-            (std::vector<Call>{{CallKind::CreateWindow, "frmcal"},
-                               {CallKind::Show, "frmcal", {}, {}, runtime::kFailed}}));
-  EXPECT_EQ(errors.str(), "Showing frmcal failed with status 0x80004005.\n");
+  EXPECT_EQ(Start(registry, forms), runtime::kStartFailedExitCode);
+  EXPECT_EQ(forms.Calls(), (std::vector<Call>{{CallKind::NewWindow, "frmcal"},
+                                              {CallKind::Show, "frmcal", {}, {}, runtime::kFailed},
+                                              {CallKind::ReportStartFailure,
+                                               {},
+                                               {},
+                                               "Showing frmcal failed with status 0x80004005."}}));
 }
 
 TEST(Start, FailedCreationStopsBeforeTheLoop) {
   ScriptedForms forms;
   WindowRegistry registry(forms, kSound);
   forms.FailCreation(1);
-  std::ostringstream errors;
-  EXPECT_EQ(Start(registry, forms, errors), kStartFailed);
+  EXPECT_EQ(Start(registry, forms), runtime::kStartFailedExitCode);
   EXPECT_EQ(forms.InstanceCount("frmcal"), 0);
-  EXPECT_NE(errors.str(), "");
+  EXPECT_EQ(forms.Calls().back(),
+            (Call{CallKind::ReportStartFailure,
+                  {},
+                  {},
+                  "Creating the window frmcal failed with status 0x80004005."}));
 }
 
 // Debug builds check the window classes first and open nothing when one is faulty; release
@@ -83,15 +84,16 @@ TEST(Start, FaultyClassStopsOnlyADebugStart) {
   const Catalogue faulty = {
       {{&kFrmcal, NoBindings}, {&kForm1, NoBindings}, {&kFaultyForm2, NoBindings}}};
   WindowRegistry registry(forms, faulty);
-  std::ostringstream errors;
-  const int exitCode = Start(registry, forms, errors);
+  const int exitCode = Start(registry, forms);
 #ifdef NDEBUG
   EXPECT_EQ(exitCode, 0);
   EXPECT_TRUE(forms.IsShown("frmcal"));
 #else
-  EXPECT_EQ(exitCode, kStartFailed);
-  EXPECT_TRUE(forms.Calls().empty());
-  EXPECT_EQ(errors.str(), "Form2: the name \"Label1\" is given twice.\n");
+  EXPECT_EQ(exitCode, runtime::kStartFailedExitCode);
+  EXPECT_EQ(
+      forms.Calls(),
+      (std::vector<Call>{
+          {CallKind::ReportStartFailure, {}, {}, "Form2: the name \"Label1\" is given twice."}}));
 #endif
 }
 

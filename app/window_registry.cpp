@@ -25,7 +25,7 @@ runtime::Window& WindowRegistry::InstanceOf(WindowClass windowClass) {
   const auto slot = static_cast<std::size_t>(windowClass);
   if (!slots_[slot]) {
     const WindowClassEntry& entry = catalogue_[slot];
-    auto window = forms_.CreateWindow(*entry.description, entry.makeBindings(*this, forms_));
+    auto window = forms_.NewWindow(*entry.description, entry.makeBindings(*this, forms_));
     // A back end reports refusal by throwing; an empty result would be its own fault, and
     // is stopped here rather than dereferenced.
     if (!window) {

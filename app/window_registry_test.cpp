@@ -57,7 +57,7 @@ TEST_F(WindowRegistryTest, SecondUseGivesTheSameInstance) {
   runtime::Window& first = registry_.InstanceOf(WindowClass::Form1);
   runtime::Window& second = registry_.InstanceOf(WindowClass::Form1);
   EXPECT_EQ(&first, &second);
-  EXPECT_EQ(forms_.Calls(), (std::vector<Call>{{CallKind::CreateWindow, "Form1"}}));
+  EXPECT_EQ(forms_.Calls(), (std::vector<Call>{{CallKind::NewWindow, "Form1"}}));
 }
 
 TEST_F(WindowRegistryTest, EachClassGetsItsOwnDescription) {
@@ -87,12 +87,13 @@ TEST_F(WindowRegistryTest, BindingsReachTheRegistry) {
 // A back end that breaks its contract and gives no window.
 class EmptyForms final : public runtime::Forms {
  public:
-  std::unique_ptr<runtime::Window> CreateWindow(const runtime::WindowDescription&,
-                                                std::vector<runtime::Binding>) override {
+  std::unique_ptr<runtime::Window> NewWindow(const runtime::WindowDescription&,
+                                             std::vector<runtime::Binding>) override {
     return nullptr;
   }
   int Run() override { return 0; }
   void EndProgram() override {}
+  void ReportStartFailure(const std::exception&) override {}
 };
 
 // An error the click dispatcher reports, rather than a window that is not there.

@@ -41,7 +41,7 @@ class CheckedCallFails : public testing::TestWithParam<FailureRow> {};
 
 TEST_P(CheckedCallFails, RaisesNamingTheCall) {
   ScriptedForms forms;
-  const auto window = forms.CreateWindow(kWindow, {});
+  const auto window = forms.NewWindow(kWindow, {});
   const Status status{-7};
   forms.FailControlAccess(1, status);
   forms.FailWindowCall(1, status);

@@ -34,7 +34,7 @@ class DispatchClickReports : public testing::TestWithParam<Row> {};
 
 TEST_P(DispatchClickReports, WhatLeavesTheHandler) {
   scripted::ScriptedForms forms;
-  const auto window = forms.CreateWindow(kWindow, {});
+  const auto window = forms.NewWindow(kWindow, {});
   std::vector<std::string> reports;
   const bool completed = DispatchClick(
       GetParam().handler, ClickEvent{*window, 0},
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DispatchClick, PassesTheEventToTheHandler) {
   scripted::ScriptedForms forms;
-  const auto window = forms.CreateWindow(kWindow, {});
+  const auto window = forms.NewWindow(kWindow, {});
   const Window* seenWindow = nullptr;
   int seenIndex = -1;
   const bool completed = DispatchClick(
@@ -83,7 +83,7 @@ TEST(DispatchClick, PassesTheEventToTheHandler) {
 // What the handler did before the error stays done, and the next click runs as usual.
 TEST(DispatchClick, ProgramGoesOnAfterAnError) {
   scripted::ScriptedForms forms;
-  const auto window = forms.CreateWindow(kWindow, {});
+  const auto window = forms.NewWindow(kWindow, {});
   int runs = 0;
   const ClickHandler failsAfterWork = [&runs](const ClickEvent&) {
     ++runs;

@@ -7,6 +7,8 @@
 #include <utility>
 #include <variant>
 
+#include "runtime/shortcut.h"
+
 namespace runtime {
 namespace {
 
@@ -121,7 +123,10 @@ void CheckMenu(const WindowDescription& description, Problems& problems) {
     if (entry.depth < 0 || entry.depth > 1 || (i == 0 && entry.depth != 0)) {
       problems.Add("the menu entry " + Quoted(entry.name) + " is not under a menu of the bar");
     }
-    if (!entry.shortcut.empty() && !shortcuts.insert(entry.shortcut).second) {
+    if (!entry.shortcut.empty() && !ParseShortcut(entry.shortcut)) {
+      problems.Add("the shortcut " + Quoted(entry.shortcut) + " of " + Quoted(entry.name) +
+                   " is not a key with Ctrl or Alt, nor a function key");
+    } else if (!entry.shortcut.empty() && !shortcuts.insert(entry.shortcut).second) {
       problems.Add("the shortcut " + std::string(entry.shortcut) + " is given twice");
     }
   }

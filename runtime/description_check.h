@@ -14,7 +14,8 @@ namespace runtime {
 // Returns one sentence per problem, empty when the description is sound: names unique and
 // given, each tab index once and together 0 to n-1, no tab index on lines and pictures,
 // fonts given, lines with end points and the rest with boxes, menus well nested, shortcuts
-// unique, and every binding on a button or menu item that exists, once, with a handler.
+// readable and unique, and every binding on a button or menu item that exists, once, with a
+// handler.
 [[nodiscard]] std::vector<std::string> CheckDescription(const WindowDescription& description,
                                                         std::span<const Binding> bindings);
 

@@ -136,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"MenuTooDeep", [](Sample& s) { s.menu[1].depth = 2; },
                         "frmcal: the menu entry \"mnexit\" is not under a menu of the bar."},
                     Row{"ShortcutGivenTwice", [](Sample& s) { s.menu[3].shortcut = "Ctrl+Q"; },
-                        "frmcal: the shortcut Ctrl+Q is given twice."}),
+                        "frmcal: the shortcut Ctrl+Q is given twice."},
+                    Row{"ShortcutOfPlainTyping", [](Sample& s) { s.menu[3].shortcut = "C"; },
+                        "frmcal: the shortcut \"C\" of \"mnabout\" is not a key with Ctrl or "
+                        "Alt, nor a function key."}),
     [](const auto& each) { return std::string(each.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

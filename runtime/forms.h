@@ -3,6 +3,7 @@
 // Implemented by the Qt and Win32 back ends and by the scripted back end of the tests.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +47,8 @@ class Window {
   // closed comes back.
   virtual Status Show() = 0;
   virtual Status Hide() = 0;
+  // Whether the window is on screen: shown, and neither hidden nor closed by the user since.
+  [[nodiscard]] virtual bool IsShown() const = 0;
 
   // The text of a text box or the caption of a label, in UTF-8.
   virtual Status GetText(std::string_view control, std::string& text) = 0;
@@ -53,6 +56,18 @@ class Window {
   virtual Status SetText(std::string_view control, std::string_view text) = 0;
 };
 
+// A back end. Besides building windows from their descriptions, every back end behaves alike
+// at the keyboard, and its window tests check it:
+// - Tab and Shift+Tab move the focus through the controls that take it (text boxes and push
+//   buttons) in the order of their tab indexes; a window opens with the focus on the first.
+// - A focused push button is pressed by Space, and by Enter.
+// - Enter presses the window's default button, Esc its cancel button, wherever the focus is;
+//   in a window without them (the calculator) they press nothing.
+// - A menu shortcut works only while its window is the active one, and wins over the focused
+//   control: Ctrl+C in a text box with a selection runs the menu item and copies nothing.
+// The program ends on EndProgram, and also once none of its windows is shown any more,
+// whether the user closed the last one or a handler hid it (OpenWindows keeps that rule): a
+// program without a window could no longer be reached or ended by its user.
 class Forms {
  public:
   Forms() = default;
@@ -61,19 +76,28 @@ class Forms {
   virtual ~Forms() = default;
 
   // Creates the instance of a window class, not yet shown, with its clicks bound. The
-  // description must outlive the window. Throws RuntimeError if the platform refuses.
-  virtual std::unique_ptr<Window> CreateWindow(const WindowDescription& description,
-                                               std::vector<Binding> bindings) = 0;
+  // description must outlive the window. A window the platform refuses to build throws
+  // RuntimeError with the operation Create, and nothing of it is left behind.
+  virtual std::unique_ptr<Window> NewWindow(const WindowDescription& description,
+                                            std::vector<Binding> bindings) = 0;
 
   // Runs the message loop until the program ends; returns the process exit code.
   virtual int Run() = 0;
 
   // Ends the program at once, whatever windows are shown. Run() then returns.
   virtual void EndProgram() = 0;
+
+  // Tells the user why the program could not start, where none of its windows can carry
+  // the message. Must not throw.
+  virtual void ReportStartFailure(const std::exception& error) = 0;
 };
 
+// The exit code of a program that could not start.
+inline constexpr int kStartFailedExitCode = 1;
+
 // The back end linked into the program: Qt on Linux, Win32 on Windows. Fixes the number
-// locale to English (United States). `argc` and `argv` are the process's own.
-std::unique_ptr<Forms> CreateForms(const Project& project, int& argc, char** argv);
+// locale to English (United States). A back end that cannot reach the screen at all tells
+// the user as ReportStartFailure would, and ends the process with kStartFailedExitCode.
+std::unique_ptr<Forms> CreateForms(const Project& project);
 
 }  // namespace runtime

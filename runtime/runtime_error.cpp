@@ -19,6 +19,8 @@ const char* DescribeOperation(Operation operation) {
       return "Showing";
     case Operation::Hide:
       return "Hiding";
+    case Operation::Create:
+      return "Creating the window";
   }
   return "Calling";
 }
@@ -30,8 +32,8 @@ std::string DescribeCall(const FailedCall& call) {
   std::string message = DescribeOperation(call.operation);
   message += ' ';
   message += call.object;
-  if (call.interface != call.object) {
-    message += " (" + call.interface + ")";
+  if (call.interfaceName != call.object) {
+    message += " (" + call.interfaceName + ")";
   }
   message += " failed with status ";
   message += status;
@@ -51,10 +53,11 @@ RuntimeError::RuntimeError(FailedCall call)
 RuntimeError::RuntimeError(ArithmeticFault fault)
     : cause_(fault), message_(DescribeArithmetic(fault)) {}
 
-void CheckStatus(Status status, std::string_view object, std::string_view interface,
+void CheckStatus(Status status, std::string_view object, std::string_view interfaceName,
                  Operation operation) {
   if (status.Failed()) {
-    throw RuntimeError(FailedCall{status, std::string(object), std::string(interface), operation});
+    throw RuntimeError(
+        FailedCall{status, std::string(object), std::string(interfaceName), operation});
   }
 }
 

@@ -119,6 +119,16 @@ struct WindowDescription {
   std::span<const MenuEntry> menu;    // empty: no menu bar
 };
 
+// Text boxes and push buttons take the focus; labels, frames, pictures and lines never do.
+[[nodiscard]] constexpr bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::PushButton;
+}
+
+// The controls whose text a handler reads and writes: a text box's text, a label's caption.
+[[nodiscard]] constexpr bool HoldsText(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::Label;
+}
+
 // The row of the control named `name`, or nullptr when the table has none.
 [[nodiscard]] constexpr const Control* FindControl(const WindowDescription& description,
                                                    std::string_view name) {

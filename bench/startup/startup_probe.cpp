@@ -1,6 +1,5 @@
 // The program's start-up, exactly as main() does it, ending after frmcal's first frame.
 #include <QCoreApplication>
-#include <iostream>
 
 #include "app/project.h"
 #include "app/startup.h"
@@ -9,10 +8,10 @@
 #include "runtime/forms.h"
 #include "ui/catalogue.h"
 
-int main(int argc, char** argv) {
-  const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject, argc, argv);
+int main() {
+  const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject);
   bench::FirstPaint firstPaint(QStringLiteral("frmcal"));
   QCoreApplication::instance()->installEventFilter(&firstPaint);
   app::WindowRegistry registry(*forms, ui::WindowClasses());
-  return app::Start(registry, *forms, std::cerr);
+  return app::Start(registry, *forms);
 }

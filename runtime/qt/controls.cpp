@@ -6,9 +6,9 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
-#include <cmath>
 #include <limits>
 
+#include "runtime/captions.h"
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/geometry.h"
@@ -88,7 +88,7 @@ QWidget* BuildTextBox(const Control& control, QWidget* parent) {
 
 QWidget* BuildPushButton(const Control& control, QWidget* parent) {
   // A push button of the standard style paints the platform's face whatever its colours.
-  auto* button = new CommandButton(LiteralCaption(control.caption), parent);
+  auto* button = new CommandButton(MarkerFreeCaption(control.caption), parent);
   // The default button shows as one; Enter reaches it through the window.
   button->setDefault(control.role == ButtonRole::Default);
   button->setGeometry(BoxOf(control));
@@ -96,7 +96,7 @@ QWidget* BuildPushButton(const Control& control, QWidget* parent) {
 }
 
 QWidget* BuildFrame(const Control& control, QWidget* parent) {
-  auto* frame = new QGroupBox(LiteralCaption(control.caption), parent);
+  auto* frame = new QGroupBox(MarkerFreeCaption(control.caption), parent);
   frame->setFocusPolicy(Qt::NoFocus);
   // Styles draw the caption in either of the two text roles.
   SetColour(*frame, QPalette::WindowText, control.foreColour);
@@ -148,8 +148,8 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString LiteralCaption(std::string_view caption) {
-  return ToQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+QString MarkerFreeCaption(std::string_view caption) {
+  return ToQString(LiteralCaption(caption));
 }
 
 QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* parent) {
@@ -171,10 +171,10 @@ QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* p
 void SetLabelCaption(QLabel& label, Sizing sizing, const QString& caption) {
   label.setText(caption);
   if (sizing == Sizing::AutoSize) {
-    // One line of the caption, rounded up so that no glyph is cut off at the right.
     const QFontMetricsF metrics(label.font());
-    label.resize(static_cast<int>(std::ceil(metrics.horizontalAdvance(caption))),
-                 static_cast<int>(std::ceil(metrics.height())));
+    const PixelRect box = AutoSizedLabel({label.x(), label.y()}, metrics.horizontalAdvance(caption),
+                                         metrics.height());
+    label.resize(box.width, box.height);
   }
 }
 

@@ -15,7 +15,7 @@ namespace runtime::qt {
 [[nodiscard]] QString ToQString(std::string_view text);
 
 // A caption for a widget that would read "&" as an access-key marker: ours carry none.
-[[nodiscard]] QString LiteralCaption(std::string_view caption);
+[[nodiscard]] QString MarkerFreeCaption(std::string_view caption);
 
 // Builds the control as a child of `parent`; `windowFont` serves controls without a font of
 // their own. The widget's object name is the control's name. Push buttons and menu items

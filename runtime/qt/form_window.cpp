@@ -10,19 +10,28 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <limits>
+#include <optional>
 
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/client_area.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
+#include "runtime/shortcut.h"
+#include "runtime/tab_order.h"
 
 namespace runtime::qt {
 namespace {
 
-bool TakesFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::PushButton;
+// The key sequence of a shortcut read from its portable text.
+QKeySequence SequenceOf(const Shortcut& shortcut) {
+  Qt::KeyboardModifiers modifiers;
+  modifiers.setFlag(Qt::ControlModifier, shortcut.ctrl);
+  modifiers.setFlag(Qt::ShiftModifier, shortcut.shift);
+  modifiers.setFlag(Qt::AltModifier, shortcut.alt);
+  const int key = shortcut.functionKey != 0 ? Qt::Key_F1 + shortcut.functionKey - 1
+                                            : static_cast<int>(shortcut.key);
+  return {QKeyCombination(modifiers, static_cast<Qt::Key>(key))};
 }
 
 // The key combination of a key event, with the keypad flag dropped so that keypad keys
@@ -34,8 +43,9 @@ QKeySequence SequenceOf(const QKeyEvent& event) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowDescription& description, ClickSink clicks)
-    : clicks_(std::move(clicks)) {
+FormWindow::FormWindow(const WindowDescription& description, ClickSink clicks,
+                       std::function<void()> closed)
+    : clicks_(std::move(clicks)), closed_(std::move(closed)) {
   const WindowProperties& properties = description.properties;
   setObjectName(ToQString(properties.name));
   setWindowTitle(ToQString(properties.title));
@@ -67,7 +77,7 @@ void FormWindow::BuildMenu(std::span<const MenuEntry> menu) {
     open.resize(std::min(open.size(), depth));
     const bool opensMenu = i + 1 < menu.size() && menu[i + 1].depth > entry.depth;
     QMenu* parent = open.empty() ? nullptr : open.back();
-    const QString caption = LiteralCaption(entry.caption);
+    const QString caption = MarkerFreeCaption(entry.caption);
     if (opensMenu) {
       QMenu* submenu = parent == nullptr ? menuBar()->addMenu(caption) : parent->addMenu(caption);
       submenu->setObjectName(ToQString(entry.name));
@@ -77,9 +87,8 @@ void FormWindow::BuildMenu(std::span<const MenuEntry> menu) {
     QAction* action =
         parent == nullptr ? menuBar()->addAction(caption) : parent->addAction(caption);
     action->setObjectName(ToQString(entry.name));
-    if (!entry.shortcut.empty()) {
-      action->setShortcut(
-          QKeySequence::fromString(ToQString(entry.shortcut), QKeySequence::PortableText));
+    if (const std::optional<Shortcut> shortcut = ParseShortcut(entry.shortcut)) {
+      action->setShortcut(SequenceOf(*shortcut));
       // Only while this window is the active one.
       action->setShortcutContext(Qt::WindowShortcut);
       menuShortcuts_.push_back(action->shortcut());
@@ -121,15 +130,7 @@ void FormWindow::BuildControls(const WindowDescription& description) {
 }
 
 void FormWindow::SetTabOrder(std::span<const Control> controls) {
-  std::vector<const Control*> stops;
-  for (const Control& control : controls) {
-    if (TakesFocus(control.kind)) {
-      stops.push_back(&control);
-    }
-  }
-  std::ranges::stable_sort(stops, {}, [](const Control* control) {
-    return control->tabIndex.value_or(std::numeric_limits<int>::max());
-  });
+  const std::vector<const Control*> stops = TabOrder(controls);
   for (std::size_t i = 1; i < stops.size(); ++i) {
     setTabOrder(ControlWidget(stops[i - 1]->name), ControlWidget(stops[i]->name));
   }
@@ -183,6 +184,14 @@ void FormWindow::SetFrameAndPlace(const WindowProperties& properties) {
 void FormWindow::Click(std::string_view control, int index) {
   if (clicks_) {
     clicks_(control, index);
+  }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // The close box only hides the window: its instance lives on and can be shown again.
+  QMainWindow::closeEvent(event);
+  if (closed_) {
+    closed_();
   }
 }
 

@@ -24,12 +24,15 @@ class FormWindow : public QMainWindow {
   // Receives every click of a push button (index 0) or a menu item (its index).
   using ClickSink = std::function<void(std::string_view control, int index)>;
 
-  FormWindow(const WindowDescription& description, ClickSink clicks);
+  // `closed` runs after the user closed the window with its close box.
+  FormWindow(const WindowDescription& description, ClickSink clicks,
+             std::function<void()> closed = {});
 
   // The widget of a control, or nullptr when the description has none of that name.
   [[nodiscard]] QWidget* ControlWidget(std::string_view name) const;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -42,6 +45,7 @@ class FormWindow : public QMainWindow {
   [[nodiscard]] bool IsMenuShortcut(const QKeyEvent& event) const;
 
   ClickSink clicks_;
+  std::function<void()> closed_;
   std::map<std::string, QWidget*, std::less<>> controls_;
   std::vector<QKeySequence> menuShortcuts_;
   QPushButton* defaultButton_ = nullptr;  // pressed by Enter wherever the focus is

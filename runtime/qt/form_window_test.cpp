@@ -27,7 +27,7 @@ using testing::Snapshot;
 using testing::TabVisits;
 using enum ControlKind;
 
-constexpr Project kProject{"Testbed", "A window to try the back end on."};
+constexpr Project kProject{"Testbed", "A window to try the back end on.", ""};
 constexpr Font kSmall{"MS Sans Serif", 8.25, kRegular};
 constexpr Font kPhoneFont{"Tahoma", 18, kBold};
 constexpr Font kHeadingFont{"Tahoma", 27.75, kBold};
@@ -168,7 +168,7 @@ class FormWindowTest : public QObject {
 
   std::unique_ptr<Window> ShowActive(const WindowDescription& description,
                                      std::vector<Binding> bindings = {}) {
-    auto window = forms_->CreateWindow(description, std::move(bindings));
+    auto window = forms_->NewWindow(description, std::move(bindings));
     if (window->Show().Failed()) {
       return nullptr;
     }
@@ -380,7 +380,7 @@ class FormWindowTest : public QObject {
   // Showing and hiding.
 
   void HideBeforeShowBuildsAnInvisibleWindow() {
-    auto window = forms_->CreateWindow(kKeys, {});
+    auto window = forms_->NewWindow(kKeys, {});
     QVERIFY(!window->Hide().Failed());
     QMainWindow* keys = FindWindow("Keys");
     QVERIFY(keys != nullptr);
@@ -425,7 +425,7 @@ class FormWindowTest : public QObject {
     QFETCH(QString, text);
     Display display;
     const WindowDescription merged{kKeys.properties, kKeyControls, {}};
-    auto window = forms_->CreateWindow(control == "Entry" ? merged : display.description, {});
+    auto window = forms_->NewWindow(control == "Entry" ? merged : display.description, {});
     const std::string name = control.toStdString();
     QVERIFY(!window->SetText(name, text.toStdString()).Failed());
     std::string read;
@@ -443,7 +443,7 @@ class FormWindowTest : public QObject {
   void TextsOfOtherControlsFail() {
     QFETCH(QString, control);
     Display display;
-    auto window = forms_->CreateWindow(display.description, {});
+    auto window = forms_->NewWindow(display.description, {});
     std::string read = "untouched";
     QVERIFY(window->GetText(control.toStdString(), read).Failed());
     QVERIFY(window->SetText(control.toStdString(), "x").Failed());
@@ -620,8 +620,8 @@ class FormWindowTest : public QObject {
     QFETCH(QString, control);
     QFETCH(bool, takesFocus);
     Display display;
-    auto keys = forms_->CreateWindow(kKeys, {});
-    auto shown = forms_->CreateWindow(display.description, {});
+    auto keys = forms_->NewWindow(kKeys, {});
+    auto shown = forms_->NewWindow(display.description, {});
     QWidget* widget = KeysOrDisplayControl(control);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->focusPolicy() != Qt::NoFocus, takesFocus);
@@ -646,8 +646,8 @@ class FormWindowTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, description);
     Display display;
-    auto keys = forms_->CreateWindow(kKeys, {});
-    auto shown = forms_->CreateWindow(display.description, {});
+    auto keys = forms_->NewWindow(kKeys, {});
+    auto shown = forms_->NewWindow(display.description, {});
     QWidget* widget = KeysOrDisplayControl(control);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible != nullptr);
@@ -658,7 +658,7 @@ class FormWindowTest : public QObject {
   // The end of the program.
 
   void ClosingTheLastShownWindowEndsTheProgram() {
-    auto hidden = forms_->CreateWindow(kOtherKeys, {});
+    auto hidden = forms_->NewWindow(kOtherKeys, {});
     QVERIFY(!hidden->Hide().Failed());
     auto window = ShowKeys();
     QVERIFY(window);
@@ -676,7 +676,7 @@ class FormWindowTest : public QObject {
   }
 
   void HidingOneOfTwoShownWindowsEndsNothing() {
-    auto other = forms_->CreateWindow(kOtherKeys, {});
+    auto other = forms_->NewWindow(kOtherKeys, {});
     QVERIFY(!other->Show().Failed());
     auto window = ShowKeys();
     QVERIFY(window);
@@ -687,7 +687,7 @@ class FormWindowTest : public QObject {
   }
 
   void EndProgramClosesEveryWindowAndEndsTheLoop() {
-    auto other = forms_->CreateWindow(kOtherKeys, {});
+    auto other = forms_->NewWindow(kOtherKeys, {});
     QVERIFY(!other->Show().Failed());
     std::vector<Binding> bindings;
     bindings.push_back({"Other", [this](const ClickEvent&) { forms_->EndProgram(); }});

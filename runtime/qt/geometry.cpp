@@ -1,22 +1,32 @@
-// Twips to pixels and the placement of a window on its screen.
+// The shared twips-to-pixels rules in Qt's types. Qt's high-dpi scaling works in logical
+// pixels of a 96-dpi screen and applies each screen's device-pixel ratio itself.
 #include "runtime/qt/geometry.h"
 
-#include <algorithm>
-#include <cmath>
+#include "runtime/pixels.h"
 
 namespace runtime::qt {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
+QPoint ToQPoint(PixelPoint point) {
+  return {point.x, point.y};
+}
+
+QRect ToQRect(PixelRect rect) {
+  return {rect.left, rect.top, rect.width, rect.height};
+}
+
+PixelRect FromQRect(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
 
 }  // namespace
 
 int TwipsToPixels(Twips twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+  return runtime::TwipsToPixels(twips, kStandardDpi);
 }
 
 QPoint ToPixels(Point point) {
-  return {TwipsToPixels(point.x), TwipsToPixels(point.y)};
+  return ToQPoint(runtime::ToPixels(point, kStandardDpi));
 }
 
 QSize ToPixels(Twips width, Twips height) {
@@ -24,34 +34,16 @@ QSize ToPixels(Twips width, Twips height) {
 }
 
 QRect ToPixels(const Box& box) {
-  return {ToPixels(Point{box.left, box.top}), ToPixels(box.width, box.height)};
+  return ToQRect(runtime::ToPixels(box, kStandardDpi));
 }
 
 LinePixels ToPixels(const Segment& segment) {
-  const QPoint from = ToPixels(Point{segment.x1, segment.y1});
-  const QPoint to = ToPixels(Point{segment.x2, segment.y2});
-  // QRect's corners are inclusive, so a line of one pixel's thickness gets a box one wide.
-  const QRect bounds(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                     QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
-  return {from, to, bounds};
+  const PixelLine line = runtime::ToPixels(segment, kStandardDpi);
+  return {ToQPoint(line.from), ToQPoint(line.to), ToQRect(line.bounds)};
 }
 
 QRect PlaceOnScreen(const QRect& window, const QRect& available) {
-  // Past the right or bottom edge first, then back over the left or top edge, which wins.
-  QRect placed = window;
-  if (placed.right() > available.right()) {
-    placed.moveRight(available.right());
-  }
-  if (placed.bottom() > available.bottom()) {
-    placed.moveBottom(available.bottom());
-  }
-  if (placed.left() < available.left()) {
-    placed.moveLeft(available.left());
-  }
-  if (placed.top() < available.top()) {
-    placed.moveTop(available.top());
-  }
-  return placed;
+  return ToQRect(runtime::PlaceOnScreen(FromQRect(window), FromQRect(available)));
 }
 
 }  // namespace runtime::qt

@@ -9,9 +9,8 @@
 
 namespace runtime::qt {
 
-// Twips to logical pixels at 96 dpi (15 twips a pixel), to the nearest pixel. The only
-// conversion of twips in the back end; Qt's high-dpi scaling then applies the screen's
-// device-pixel ratio.
+// Twips to logical pixels at 96 dpi (15 twips a pixel), to the nearest pixel, by the shared
+// rule; Qt's high-dpi scaling then applies the screen's device-pixel ratio.
 [[nodiscard]] int TwipsToPixels(Twips twips);
 
 [[nodiscard]] QPoint ToPixels(Point point);

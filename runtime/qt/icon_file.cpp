@@ -6,39 +6,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "runtime/icon_directory.h"
+
 namespace runtime::qt {
 namespace {
 
 using Bytes = std::span<const unsigned char>;
 
-constexpr std::size_t kDirectorySize = 6;
-constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kLargestSide = 256;
-constexpr unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-std::optional<std::uint32_t> ReadLittleEndian(Bytes bytes, std::size_t at, std::size_t width) {
-  if (at > bytes.size() || bytes.size() - at < width) {
-    return std::nullopt;
-  }
-  std::uint32_t value = 0;
-  for (std::size_t byte = width; byte-- > 0;) {
-    value = (value << 8U) | bytes[at + byte];
-  }
-  return value;
-}
-
-std::optional<std::uint32_t> U16(Bytes bytes, std::size_t at) {
-  return ReadLittleEndian(bytes, at, 2);
-}
-std::optional<std::uint32_t> U32(Bytes bytes, std::size_t at) {
-  return ReadLittleEndian(bytes, at, 4);
-}
-
-bool IsPng(Bytes image) {
-  return image.size() >= sizeof kPngSignature &&
-         std::equal(std::begin(kPngSignature), std::end(kPngSignature), image.begin());
-}
 
 // Bit `bit` of a row of one-bit values, the leftmost pixel in the top bit.
 bool BitAt(const unsigned char* row, int bit) {
@@ -56,23 +31,19 @@ std::size_t IndexAt(const unsigned char* row, int x, int bitsPerPixel) {
 
 // A bitmap image of an icon file: an information header whose height counts the colour
 // rows and the mask rows, the palette, the colour rows and the mask rows, both bottom-up.
-QImage ReadBitmapImage(Bytes image) {
-  const auto headerSize = U32(image, 0);
-  const auto width = U32(image, 4);
-  const auto doubleHeight = U32(image, 8);
-  const auto bitsPerPixel = U16(image, 14);
-  const auto compression = U32(image, 16);
-  const auto coloursUsed = U32(image, 32);
-  if (!headerSize || *headerSize < kInfoHeaderSize || !width || !doubleHeight || !bitsPerPixel ||
-      !compression || *compression != 0 || !coloursUsed) {
+QImage ReadBitmapImage(const IconImage& icon) {
+  const Bytes image = icon.bytes;
+  const auto headerSize = ReadU32(image, 0);
+  const auto compression = ReadU32(image, 16);
+  const auto coloursUsed = ReadU32(image, 32);
+  if (!headerSize || *headerSize < kInfoHeaderSize || !compression || *compression != 0 ||
+      !coloursUsed) {
     return {};
   }
-  const int w = static_cast<int>(*width);
-  const int h = static_cast<int>(*doubleHeight / 2);
-  const int bpp = static_cast<int>(*bitsPerPixel);
-  if (*width == 0 || *width > kLargestSide || *doubleHeight / 2 == 0 ||
-      *doubleHeight / 2 > kLargestSide ||
-      (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32)) {
+  const int w = icon.width;
+  const int h = icon.height;
+  const int bpp = icon.bitsPerPixel;
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) {
     return {};
   }
   const std::size_t paletteSize =
@@ -137,26 +108,10 @@ QImage ReadBitmapImage(Bytes image) {
 
 std::vector<QImage> ReadIconFile(std::span<const unsigned char> file) {
   std::vector<QImage> images;
-  const auto reserved = U16(file, 0);
-  const auto type = U16(file, 2);
-  const auto count = U16(file, 4);
-  if (!reserved || *reserved != 0 || !type || *type != 1 || !count) {
-    return images;
-  }
-  for (std::size_t entry = 0; entry < *count; ++entry) {
-    const std::size_t at = kDirectorySize + entry * kEntrySize;
-    const auto size = U32(file, at + 8);
-    const auto offset = U32(file, at + 12);
-    if (!size || !offset || *offset > file.size() || file.size() - *offset < *size) {
-      continue;
-    }
-    const Bytes image = file.subspan(*offset, *size);
-    QImage decoded;
-    if (IsPng(image)) {
-      decoded = QImage::fromData(image.data(), static_cast<int>(image.size()), "PNG");
-    } else {
-      decoded = ReadBitmapImage(image);
-    }
+  for (const IconImage& icon : ReadIconDirectory(file)) {
+    QImage decoded =
+        icon.isPng ? QImage::fromData(icon.bytes.data(), static_cast<int>(icon.bytes.size()), "PNG")
+                   : ReadBitmapImage(icon);
     if (!decoded.isNull()) {
       images.push_back(std::move(decoded));
     }

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QThread>
 #include <QWidget>
 #include <clocale>
@@ -11,38 +12,31 @@
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/qt_window.h"
+#include "runtime/qt/start_failure.h"
 
 namespace runtime::qt {
-QtForms::QtForms(const Project& project) : title_(project.title) {
-  Prepare();
-}
 
-QtForms::QtForms(const Project& project, const char* programPath)
-    : title_(project.title), programPath_(programPath != nullptr ? programPath : "pellomar") {
-  argv_[0] = programPath_.data();
-  application_ = std::make_unique<QApplication>(argc_, argv_);
-  // Matches the program's desktop entry, which gives the window manager its icon.
-  QGuiApplication::setDesktopFileName(QCoreApplication::applicationName());
-  Prepare();
-}
-
-QtForms::~QtForms() = default;
-
-void QtForms::Prepare() {
+QtForms::QtForms(const Project& project, std::unique_ptr<QApplication> application)
+    : title_(project.title), application_(std::move(application)) {
+  if (!project.applicationId.empty()) {
+    // Matches the program's desktop entry, which gives the desktop its name and icon.
+    QGuiApplication::setDesktopFileName(ToQString(project.applicationId));
+  }
   // QApplication takes the C library's locale from the environment; numbers are read and
   // written the English (United States) way whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   InstallFontSubstitutes();
-  // Closing the last visible window ends the program; hidden windows keep nothing alive.
-  QGuiApplication::setQuitOnLastWindowClosed(true);
+  // The program ends when none of its windows is shown, by our rule alone: Qt's own counts
+  // only windows being closed, and message boxes among them.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
-std::unique_ptr<Window> QtForms::CreateWindow(const WindowDescription& description,
-                                              std::vector<Binding> bindings) {
-  return std::make_unique<QtWindow>(
-      description, std::move(bindings),
-      [this](QWidget* window, const std::exception& error) { Report(window, error); });
+QtForms::~QtForms() = default;
+
+std::unique_ptr<Window> QtForms::NewWindow(const WindowDescription& description,
+                                           std::vector<Binding> bindings) {
+  return std::make_unique<QtWindow>(description, std::move(bindings), *this);
 }
 
 int QtForms::Run() {
@@ -60,15 +54,30 @@ void QtForms::EndProgram() {
   }
 }
 
+void QtForms::ReportStartFailure(const std::exception& error) {
+  WriteStartFailure(title_, error.what());
+}
+
 void QtForms::Report(QWidget* window, const std::exception& error) const {
   // A hidden window cannot carry the box; it then stands on its own.
   QWidget* parent = window != nullptr && window->isVisible() ? window : nullptr;
   QMessageBox box(QMessageBox::Critical, ToQString(title_), QString::fromUtf8(error.what()),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("runtimeError"));
-  // The box never keeps the program alive once the windows are closed.
-  box.setAttribute(Qt::WA_QuitOnClose, false);
   box.exec();
+}
+
+void QtForms::WindowHidden() {
+  // Asked once the event that hid the window is handled: a handler that hides one window and
+  // shows another leaves the program running.
+  QMetaObject::invokeMethod(
+      &queue_,
+      [this] {
+        if (windows_.NoneShown()) {
+          EndProgram();
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace runtime::qt

@@ -1,5 +1,6 @@
 // runtime::Forms on Qt 6 Widgets: builds our windows, runs Qt's event loop, reports the
-// errors that stop handlers in a message box and ends the program on request.
+// errors that stop handlers in a message box and ends the program on request, or once no
+// window of ours is shown.
 #pragma once
 
 #include <QApplication>
@@ -7,35 +8,37 @@
 #include <string>
 
 #include "runtime/forms.h"
+#include "runtime/open_windows.h"
 
 namespace runtime::qt {
 
 class QtForms final : public Forms {
  public:
-  // Works with the QApplication that exists already, as a test's does.
-  explicit QtForms(const Project& project);
-  // Makes the program's own QApplication; `programPath` names the executable.
-  QtForms(const Project& project, const char* programPath);
+  // Keeps `application`, the program's own; without one it works with the QApplication that
+  // exists already, as a test's does.
+  explicit QtForms(const Project& project, std::unique_ptr<QApplication> application = nullptr);
   ~QtForms() override;
   QtForms(const QtForms&) = delete;
   QtForms& operator=(const QtForms&) = delete;
 
-  std::unique_ptr<Window> CreateWindow(const WindowDescription& description,
-                                       std::vector<Binding> bindings) override;
+  std::unique_ptr<Window> NewWindow(const WindowDescription& description,
+                                    std::vector<Binding> bindings) override;
   int Run() override;
   void EndProgram() override;
+  void ReportStartFailure(const std::exception& error) override;
+
+  // For the windows this back end makes: shows an error that stopped a handler of `window`.
+  void Report(QWidget* window, const std::exception& error) const;
+  // For the windows: one of them was hidden or closed.
+  void WindowHidden();
+  [[nodiscard]] OpenWindows& Windows() { return windows_; }
 
  private:
-  void Prepare();
-  void Report(QWidget* window, const std::exception& error) const;
-
   std::string title_;
-  // The program's own application, made from its executable's path alone: the program
-  // reads no command line, so none reaches Qt either.
-  std::string programPath_;
-  int argc_ = 1;
-  char* argv_[2] = {nullptr, nullptr};
   std::unique_ptr<QApplication> application_;
+  OpenWindows windows_;
+  // Carries the queued end-of-program checks, which go with it when the back end goes.
+  QObject queue_;
 };
 
 }  // namespace runtime::qt

@@ -4,46 +4,28 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaObject>
-#include <algorithm>
 
 #include "runtime/click_dispatch.h"
 #include "runtime/qt/controls.h"
+#include "runtime/qt/qt_forms.h"
 
 namespace runtime::qt {
-namespace {
-
-// Once the handler that hid a window is done, ends the program if none of its windows is
-// shown any more, as closing the last one does: a program without a window could no longer
-// be reached or ended by the user. (Qt itself looks only at windows being closed.)
-void EndProgramWhenNoWindowIsShown() {
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const bool anyShown = std::ranges::any_of(windows, [](const QWidget* window) {
-          return qobject_cast<const FormWindow*>(window) != nullptr && window->isVisible();
-        });
-        if (!anyShown && QGuiApplication::quitOnLastWindowClosed()) {
-          QCoreApplication::quit();
-        }
-      },
-      Qt::QueuedConnection);
-}
-
-}  // namespace
 
 QtWindow::QtWindow(const WindowDescription& description, std::vector<Binding> bindings,
-                   Reporter reporter)
-    : description_(description), reporter_(std::move(reporter)) {
+                   QtForms& forms)
+    : description_(description), forms_(forms) {
   for (Binding& binding : bindings) {
     handlers_.emplace(std::string(binding.control), std::move(binding.handler));
   }
   window_ = std::make_unique<FormWindow>(
-      description_, [this](std::string_view control, int index) { OnClick(control, index); });
+      description_, [this](std::string_view control, int index) { OnClick(control, index); },
+      [this] { forms_.WindowHidden(); });
+  forms_.Windows().Add(*this);
 }
 
-QtWindow::~QtWindow() = default;
+QtWindow::~QtWindow() {
+  forms_.Windows().Remove(*this);
+}
 
 Status QtWindow::Show() {
   // A window the user closed is only hidden, so it comes back as it was. Showing a shown
@@ -57,8 +39,12 @@ Status QtWindow::Show() {
 Status QtWindow::Hide() {
   // A window never shown is built already and stays invisible.
   window_->hide();
-  EndProgramWhenNoWindowIsShown();
+  forms_.WindowHidden();
   return kOk;
+}
+
+bool QtWindow::IsShown() const {
+  return window_->isVisible();
 }
 
 Status QtWindow::GetText(std::string_view control, std::string& text) {
@@ -69,7 +55,7 @@ Status QtWindow::GetText(std::string_view control, std::string& text) {
   }
   const Control* row = FindControl(description_, control);
   if (const auto* label = qobject_cast<QLabel*>(widget);
-      label != nullptr && row != nullptr && row->kind == ControlKind::Label) {
+      label != nullptr && row != nullptr && HoldsText(row->kind)) {
     text = label->text().toStdString();
     return kOk;
   }
@@ -84,7 +70,7 @@ Status QtWindow::SetText(std::string_view control, std::string_view text) {
   }
   const Control* row = FindControl(description_, control);
   if (auto* label = qobject_cast<QLabel*>(widget);
-      label != nullptr && row != nullptr && row->kind == ControlKind::Label) {
+      label != nullptr && row != nullptr && HoldsText(row->kind)) {
     SetLabelCaption(*label, row->sizing, ToQString(text));
     return kOk;
   }
@@ -96,11 +82,8 @@ void QtWindow::OnClick(std::string_view control, int index) {
   if (handler == handlers_.end() || !handler->second) {
     return;  // a control without a handler reacts to nothing
   }
-  DispatchClick(handler->second, ClickEvent{*this, index}, [this](const std::exception& error) {
-    if (reporter_) {
-      reporter_(window_.get(), error);
-    }
-  });
+  DispatchClick(handler->second, ClickEvent{*this, index},
+                [this](const std::exception& error) { forms_.Report(window_.get(), error); });
 }
 
 }  // namespace runtime::qt

@@ -2,7 +2,6 @@
 // by control name, and its clicks run through the click dispatcher.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,12 +12,12 @@
 
 namespace runtime::qt {
 
+class QtForms;
+
 class QtWindow final : public Window {
  public:
-  // Shows a message about an error that stopped a handler of this window.
-  using Reporter = std::function<void(QWidget* window, const std::exception& error)>;
-
-  QtWindow(const WindowDescription& description, std::vector<Binding> bindings, Reporter reporter);
+  // `forms` reports this window's errors and learns when it is hidden; it must outlive it.
+  QtWindow(const WindowDescription& description, std::vector<Binding> bindings, QtForms& forms);
   ~QtWindow() override;
   QtWindow(const QtWindow&) = delete;
   QtWindow& operator=(const QtWindow&) = delete;
@@ -26,6 +25,7 @@ class QtWindow final : public Window {
   [[nodiscard]] const WindowDescription& Description() const override { return description_; }
   Status Show() override;
   Status Hide() override;
+  [[nodiscard]] bool IsShown() const override;
   Status GetText(std::string_view control, std::string& text) override;
   Status SetText(std::string_view control, std::string_view text) override;
 
@@ -34,7 +34,7 @@ class QtWindow final : public Window {
 
   const WindowDescription& description_;
   std::map<std::string, ClickHandler, std::less<>> handlers_;
-  Reporter reporter_;
+  QtForms& forms_;
   std::unique_ptr<FormWindow> window_;
 };
 

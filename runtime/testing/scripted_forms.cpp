@@ -16,7 +16,7 @@ class ScriptedForms::ScriptedWindow final : public Window {
                  std::vector<Binding> bindings)
       : forms_(forms), description_(description), bindings_(std::move(bindings)) {
     for (const Control& control : description.controls) {
-      if (control.kind == ControlKind::TextBox || control.kind == ControlKind::Label) {
+      if (HoldsText(control.kind)) {
         texts_.emplace(control.name, control.caption);
       }
     }
@@ -32,6 +32,7 @@ class ScriptedForms::ScriptedWindow final : public Window {
 
   Status Show() override { return ShowOrHide(CallKind::Show, true); }
   Status Hide() override { return ShowOrHide(CallKind::Hide, false); }
+  [[nodiscard]] bool IsShown() const override { return shown_; }
 
   Status GetText(std::string_view control, std::string& text) override {
     Status status = ControlStatus(control);
@@ -53,7 +54,6 @@ class ScriptedForms::ScriptedWindow final : public Window {
   }
 
   [[nodiscard]] std::string Name() const { return std::string(description_.properties.name); }
-  [[nodiscard]] bool Shown() const { return shown_; }
   void Close() { shown_ = false; }
 
   std::string& TextOf(std::string_view control) {
@@ -121,8 +121,8 @@ namespace {
 
 const char* KindName(CallKind kind) {
   switch (kind) {
-    case CallKind::CreateWindow:
-      return "CreateWindow";
+    case CallKind::NewWindow:
+      return "NewWindow";
     case CallKind::Show:
       return "Show";
     case CallKind::Hide:
@@ -135,6 +135,8 @@ const char* KindName(CallKind kind) {
       return "EndProgram";
     case CallKind::Run:
       return "Run";
+    case CallKind::ReportStartFailure:
+      return "ReportStartFailure";
   }
   return "?";
 }
@@ -144,7 +146,10 @@ const char* KindName(CallKind kind) {
 std::ostream& operator<<(std::ostream& out, const Call& call) {
   out << KindName(call.kind) << ' ' << call.window;
   if (!call.control.empty()) {
-    out << '.' << call.control << " \"" << call.text << '"';
+    out << '.' << call.control;
+  }
+  if (!call.text.empty()) {
+    out << " \"" << call.text << '"';
   }
   if (call.status != kOk) {
     out << " -> status " << call.status.code;
@@ -152,14 +157,14 @@ std::ostream& operator<<(std::ostream& out, const Call& call) {
   return out;
 }
 
-std::unique_ptr<Window> ScriptedForms::CreateWindow(const WindowDescription& description,
-                                                    std::vector<Binding> bindings) {
+std::unique_ptr<Window> ScriptedForms::NewWindow(const WindowDescription& description,
+                                                 std::vector<Binding> bindings) {
   const std::string name(description.properties.name);
   if (const std::optional<Status> failure = NextFailure(creations_, creationFailures_)) {
-    Record({CallKind::CreateWindow, name, {}, {}, *failure});
-    throw std::runtime_error("The window " + name + " could not be created.");
+    Record({CallKind::NewWindow, name, {}, {}, *failure});
+    CheckStatus(*failure, name, name, Operation::Create);
   }
-  Record({CallKind::CreateWindow, name});
+  Record({CallKind::NewWindow, name});
   return std::make_unique<ScriptedWindow>(*this, description, std::move(bindings));
 }
 
@@ -171,6 +176,10 @@ int ScriptedForms::Run() {
 void ScriptedForms::EndProgram() {
   Record({CallKind::EndProgram});
   ended_ = true;
+}
+
+void ScriptedForms::ReportStartFailure(const std::exception& error) {
+  Record({CallKind::ReportStartFailure, {}, {}, error.what()});
 }
 
 void ScriptedForms::FailControlAccess(int n, Status status) {
@@ -218,7 +227,7 @@ std::string ScriptedForms::Text(std::string_view window, std::string_view contro
 }
 
 bool ScriptedForms::IsShown(std::string_view window) const {
-  return InstanceCount(window) > 0 && Find(window).Shown();
+  return InstanceCount(window) > 0 && Find(window).IsShown();
 }
 
 int ScriptedForms::InstanceCount(std::string_view window) const {
@@ -251,7 +260,7 @@ ScriptedForms::ScriptedWindow& ScriptedForms::FindUsable(std::string_view window
     throw std::logic_error("the program has ended");
   }
   ScriptedWindow& found = Find(window);
-  if (!found.Shown()) {
+  if (!found.IsShown()) {
     throw std::logic_error(found.Name() + " is not shown");
   }
   return found;

@@ -17,14 +17,23 @@
 
 namespace runtime::scripted {
 
-enum class CallKind { CreateWindow, Show, Hide, GetText, SetText, EndProgram, Run };
+enum class CallKind {
+  NewWindow,
+  Show,
+  Hide,
+  GetText,
+  SetText,
+  EndProgram,
+  Run,
+  ReportStartFailure
+};
 
 // One call of the interface, as the back end received it.
 struct Call {
   CallKind kind;
-  std::string window = {};   // the window class; empty for EndProgram and Run
+  std::string window = {};   // the window class; empty for EndProgram, Run and reports
   std::string control = {};  // GetText and SetText only
-  std::string text = {};     // the text read or written
+  std::string text = {};     // the text read or written; a start failure's message
   Status status = kOk;
   friend bool operator==(const Call&, const Call&) = default;
 };
@@ -46,12 +55,14 @@ class ScriptedForms final : public Forms {
   ScriptedForms(const ScriptedForms&) = delete;
   ScriptedForms& operator=(const ScriptedForms&) = delete;
 
-  // Throws std::runtime_error for a creation the test asked to fail.
-  std::unique_ptr<Window> CreateWindow(const WindowDescription& description,
-                                       std::vector<Binding> bindings) override;
+  // Throws RuntimeError (operation Create) for a creation the test asked to fail.
+  std::unique_ptr<Window> NewWindow(const WindowDescription& description,
+                                    std::vector<Binding> bindings) override;
   // Records the call and returns at once with exit code 0: the test drives the clicks.
   int Run() override;
   void EndProgram() override;
+  // Records the message: a test reads what a user would have been told.
+  void ReportStartFailure(const std::exception& error) override;
 
   // Failures to come, counted from now: n = 1 is the next call of that sort. The failing
   // call returns `status` and changes nothing.

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include "runtime/checked_calls.h"
 #include "runtime/testing/test_window.h"
@@ -29,7 +30,7 @@ constexpr WindowDescription kWindow = TestWindow("frmcal", kControls, kMenu);
 class ScriptedFormsTest : public testing::Test {
  protected:
   void SetUp() override {
-    window_ = forms_.CreateWindow(
+    window_ = forms_.NewWindow(
         kWindow,
         {{"cmdsum",
           [this](const ClickEvent& event) {
@@ -77,7 +78,13 @@ TEST_F(ScriptedFormsTest, FailedShowLeavesTheWindowHidden) {
 
 TEST_F(ScriptedFormsTest, FailedCreationThrowsAndCreatesNothing) {
   forms_.FailCreation(1);
-  EXPECT_THROW(static_cast<void>(forms_.CreateWindow(kWindow, {})), std::runtime_error);
+  try {
+    static_cast<void>(forms_.NewWindow(kWindow, {}));
+    ADD_FAILURE() << "the creation did not fail";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Cause(), (std::variant<FailedCall, ArithmeticFault>(
+                                 FailedCall{kFailed, "frmcal", "frmcal", Operation::Create})));
+  }
   EXPECT_EQ(forms_.InstanceCount("frmcal"), 1);
 }
 
@@ -115,7 +122,7 @@ class ScriptedFormsRefuses : public testing::TestWithParam<RefusalRow> {};
 // What no user could do is a mistake in the test, not a scenario.
 TEST_P(ScriptedFormsRefuses, WhatAUserCannotDo) {
   ScriptedForms forms;
-  const auto window = forms.CreateWindow(kWindow, {});
+  const auto window = forms.NewWindow(kWindow, {});
   ASSERT_EQ(window->Show(), kOk);
   EXPECT_THROW(GetParam().act(forms, *window), std::logic_error);
 }

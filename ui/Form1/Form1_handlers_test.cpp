@@ -39,7 +39,7 @@ class AboutWindowClicks : public testing::Test {
 TEST_F(AboutWindowClicks, MoreDetailsTwiceShowsOneDetailsWindow) {
   Click("Command1");
   Click("Command1");
-  EXPECT_EQ(forms_.Calls(), (std::vector<Call>{{CallKind::CreateWindow, "Form2"},
+  EXPECT_EQ(forms_.Calls(), (std::vector<Call>{{CallKind::NewWindow, "Form2"},
                                                {CallKind::Show, "Form2"},
                                                {CallKind::Show, "Form2"}}));
   EXPECT_TRUE(forms_.IsShown("Form1"));
@@ -50,7 +50,7 @@ TEST_F(AboutWindowClicks, MoreDetailsTwiceShowsOneDetailsWindow) {
 TEST_F(AboutWindowClicks, ExitBeforeMoreDetailsCreatesAndHidesTheDetailsWindow) {
   Click("Command2");
   EXPECT_EQ(forms_.Calls(), (std::vector<Call>{{CallKind::Hide, "Form1"},
-                                               {CallKind::CreateWindow, "Form2"},
+                                               {CallKind::NewWindow, "Form2"},
                                                {CallKind::Hide, "Form2"}}));
   EXPECT_FALSE(forms_.IsShown("Form1"));
   EXPECT_FALSE(forms_.IsShown("Form2"));

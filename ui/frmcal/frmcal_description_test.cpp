@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "runtime/tab_order.h"
 #include "runtime/testing/test_window.h"
 
 namespace ui::frmcal {
@@ -42,16 +43,8 @@ TEST(frmcalWindow, StackingOrderFrontToBack) {
 
 // Tab from the entry visits Clear, /, *, -, +, Square, cube, x^(Power), % and comes back.
 TEST(frmcalWindow, TabOrderOfTheFocusableControls) {
-  std::vector<const Control*> focusable;
-  for (const Control& control : kDescription.controls) {
-    if (control.kind == ControlKind::TextBox || control.kind == ControlKind::PushButton) {
-      focusable.push_back(&control);
-    }
-  }
-  std::ranges::sort(focusable, {}, [](const Control* c) { return c->tabIndex.value_or(-1); });
   std::vector<std::string_view> order;
-  order.reserve(focusable.size());
-  for (const Control* control : focusable) {
+  for (const Control* control : runtime::TabOrder(kDescription.controls)) {
     order.push_back(control->name);
   }
   EXPECT_EQ(order,

@@ -379,7 +379,7 @@ TEST(frmcalMenu, AboutTwiceShowsOneAboutWindow) {
   CalculatorWindow window;
   window.Click("mnabout");
   window.Click("mnabout");
-  EXPECT_EQ(window.forms_.Calls(), (std::vector<Call>{{CallKind::CreateWindow, "Form1"},
+  EXPECT_EQ(window.forms_.Calls(), (std::vector<Call>{{CallKind::NewWindow, "Form1"},
                                                       {CallKind::Show, "Form1"},
                                                       {CallKind::Show, "Form1"}}));
   EXPECT_EQ(window.forms_.InstanceCount("Form1"), 1);
@@ -406,6 +406,8 @@ TEST(frmcalMenu, RefusedCreationOfTheAboutWindowIsReported) {
   window.forms_.FailCreation(1);
   window.Click("mnabout");
   ASSERT_EQ(window.forms_.Errors().size(), 1U);
+  EXPECT_EQ(window.forms_.Errors()[0].message,
+            "Creating the window Form1 failed with status 0x80004005.");
   EXPECT_EQ(window.forms_.InstanceCount("Form1"), 0);
   window.Click("mnabout");
   EXPECT_TRUE(window.forms_.IsShown("Form1"));
