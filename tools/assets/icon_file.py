@@ -1,20 +1,13 @@
-"""The three window icons: drawn pixel by pixel in the 16-colour palette and written
+"""The three window icons: drawn pixel by pixel in the 16-colour palette (the calculator's
+design is in calculator_icon, which also scales it for the desktop) and written
 as icon files with a 32 x 32 and a 16 x 16 image, 4 bits per pixel, with AND masks."""
 
 import struct
 
 from PIL import Image, ImageDraw
 
-# The standard 16-colour palette, in index order.
-PALETTE = [
-    (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
-    (0x00, 0x00, 0x80), (0x80, 0x00, 0x80), (0x00, 0x80, 0x80), (0xC0, 0xC0, 0xC0),
-    (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
-    (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
-]
-# The same colours, opaque, for drawing on the RGBA icon canvases.
-(BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
- GREY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE) = [c for c in PALETTE]
+from calculator_icon import design_for, draw_on_grid
+from palette import BLUE, GREY, NAVY, OLIVE, PALETTE, TEAL, WHITE
 
 
 def new_icon_canvas(size):
@@ -24,63 +17,8 @@ def new_icon_canvas(size):
 
 
 def draw_calculator(size):
-    """Dark body, a teal display with a light reading, a grid of light keys."""
-    return draw_calculator_32() if size == 32 else draw_calculator_16()
-
-
-def draw_calculator_32():
-    """The calculator at 32 x 32: a two-digit reading and a 4 x 4 key grid."""
-    image, draw = new_icon_canvas(32)
-    draw.rounded_rectangle([5, 1, 26, 30], radius=3, fill=BLACK, outline=GREY)
-    draw.rectangle([8, 4, 23, 10], fill=TEAL, outline=GREY)
-    draw_segments(draw, 15, 5, "4")
-    draw_segments(draw, 19, 5, "2")
-    draw_keys(draw, left=8, top=13, columns=4, rows=4, key=3, gap=1)
-    return image
-
-
-def draw_calculator_16():
-    """The calculator at 16 x 16: a dash for the reading and a 3 x 3 key grid."""
-    image, draw = new_icon_canvas(16)
-    draw.rounded_rectangle([2, 0, 13, 15], radius=1, fill=BLACK, outline=GREY)
-    draw.rectangle([4, 2, 11, 5], fill=TEAL)
-    draw.line([7, 3, 10, 3], fill=AQUA)
-    draw_keys(draw, left=4, top=7, columns=3, rows=3, key=2, gap=1)
-    return image
-
-
-# Lit segments of a 3 x 5 seven-segment digit: (x0, y0, x1, y1) inside the digit.
-SEGMENTS = {
-    "top": (0, 0, 2, 0), "upper_left": (0, 0, 0, 2), "upper_right": (2, 0, 2, 2),
-    "middle": (0, 2, 2, 2), "lower_left": (0, 2, 0, 4), "lower_right": (2, 2, 2, 4),
-    "bottom": (0, 4, 2, 4),
-}
-DIGIT_SEGMENTS = {
-    "2": ("top", "upper_right", "middle", "lower_left", "bottom"),
-    "4": ("upper_left", "upper_right", "middle", "lower_right"),
-}
-
-
-def draw_segments(draw, left, top, digit):
-    """A digit in seven-segment style, 3 pixels wide and 5 high."""
-    for name in DIGIT_SEGMENTS[digit]:
-        x0, y0, x1, y1 = SEGMENTS[name]
-        draw.line([left + x0, top + y0, left + x1, top + y1], fill=AQUA)
-
-
-def draw_keys(draw, left, top, columns, rows, key, gap):
-    """A key grid: white digit keys, silver operator column, a red equals key."""
-    for row in range(rows):
-        for column in range(columns):
-            x = left + column * (key + gap)
-            y = top + row * (key + gap)
-            if row == rows - 1 and column == columns - 1:
-                colour = RED
-            elif column == columns - 1:
-                colour = SILVER
-            else:
-                colour = WHITE
-            draw.rectangle([x, y, x + key - 1, y + key - 1], fill=colour)
+    """The application icon: the calculator of calculator_icon on its own pixel grid."""
+    return draw_on_grid(design_for(size))
 
 
 def draw_info(size):
