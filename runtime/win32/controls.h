@@ -1,0 +1,44 @@
+// The child window of each row of a control table: its system class and styles, its place
+// and font at a dpi, and the painting of the rows the back end draws itself (labels,
+// pictures and lines).
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <vector>
+
+#include "runtime/pixels.h"
+#include "runtime/win32/handles.h"
+#include "runtime/window_description.h"
+
+namespace runtime::win32 {
+
+struct ChildControl {
+  const Control* row = nullptr;
+  int id = 0;
+  HWND handle = nullptr;  // destroyed with its parent
+  FontHandle font;
+  BitmapHandle picture;  // pictures only; null when the bytes could not be decoded
+  PixelRect area{};      // in the parent's client area, at the window's dpi
+};
+
+// Creates the child window of `control`'s row, at the back of its siblings, or returns false
+// when the system refuses.
+[[nodiscard]] bool CreateChild(HWND parent, ChildControl& control);
+
+// Gives the control its font, place and size for `dpi`; a self-sizing label takes the size
+// of its current caption.
+void PlaceChild(ChildControl& control, const Font& windowFont, int dpi);
+
+// What lies behind a transparent label: the window's background and the pictures further
+// back.
+struct Surface {
+  COLORREF background;
+  std::span<const ChildControl> controls;  // front to back, as created
+};
+
+// Paints an owner-drawn control into `item`'s device context.
+void PaintChild(const DRAWITEMSTRUCT& item, const ChildControl& control, const Surface& surface);
+
+}  // namespace runtime::win32

@@ -1,0 +1,97 @@
+// The Win32 back end's program-wide part.
+#include "runtime/win32/win32_forms.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "runtime/win32/control_ids.h"
+#include "runtime/win32/form_window.h"
+#include "runtime/win32/text.h"
+
+namespace runtime::win32 {
+namespace {
+
+BOOL CALLBACK HideIfOurs(HWND window, LPARAM /*unused*/) {
+  if (FormWindow::Of(window) != nullptr) {
+    ShowWindow(window, SW_HIDE);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+Win32Forms::Win32Forms(const Project& project) : title_(ToWide(project.title)) {}
+
+std::unique_ptr<Window> Win32Forms::NewWindow(const WindowDescription& description,
+                                              std::vector<Binding> bindings) {
+  return std::make_unique<FormWindow>(description, std::move(bindings), *this);
+}
+
+int Win32Forms::Run() {
+  MSG message{};
+  while (true) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      return static_cast<int>(message.wParam);
+    }
+    if (got == -1) {
+      return kStartFailedExitCode;
+    }
+    // Keys go to our window's shortcuts first, so they win over the focused control (Ctrl+C
+    // never reaches the entry), then to the dialog keys: Tab, Enter, Esc.
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (const FormWindow* form = FormWindow::Of(root)) {
+      if (form->Accelerators() != nullptr &&
+          TranslateAcceleratorW(root, form->Accelerators(), &message) != 0) {
+        continue;
+      }
+      if (IsDialogMessageW(root, &message) != 0) {
+        continue;
+      }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void Win32Forms::EndProgram() {
+  // Every window goes at once, shown or hidden; then the message loop ends and Run returns.
+  EnumThreadWindows(GetCurrentThreadId(), HideIfOurs, 0);
+  PostQuitMessage(0);
+}
+
+void Win32Forms::ReportStartFailure(const std::exception& error) {
+  MessageBoxW(nullptr, ToWide(error.what()).c_str(), title_.c_str(),
+              MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+void Win32Forms::Report(HWND window, const std::exception& error) const {
+  // A hidden window cannot carry the box; it then stands on its own.
+  HWND owner = window != nullptr && IsWindowVisible(window) != FALSE ? window : nullptr;
+  MessageBoxW(owner, ToWide(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Win32Forms::EndIfNoWindowShown() {
+  if (windows_.NoneShown()) {
+    EndProgram();
+  }
+}
+
+bool PrepareProcess() {
+  // The manifest declares it too; this covers a program started without its manifest.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+    return false;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = FormWindow::Procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kFormClassName.data();
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace runtime::win32
