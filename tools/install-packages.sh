@@ -16,7 +16,7 @@ windows_packages=(
 )
 # The Debian package: building, linting and validating it.
 package_packages=(
-  dpkg-dev fakeroot file lintian appstream
+  dpkg-dev fakeroot file lintian appstream qt6-svg-dev x11-utils imagemagick man-db
 )
 test_packages=(
   "${run_packages[@]}"

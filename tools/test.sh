@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test:
 #   1. release build, warnings as errors: unit tests, window tests (offscreen), benchmarks;
-#   2. clang-tidy over every C++ source but the fuzz target, any finding an error;
+#   2. clang-tidy over every C++ source of the Linux build, any finding an error;
 #   3. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
-#   4. the fuzz target under libFuzzer for 30 seconds;
-#   5. formatting of every C++ file.
+#   4. the fuzz targets under libFuzzer: the engine for 30 seconds, the icon reader for 10;
+#   5. the Debian package: lintian, desktop entry and AppStream checks, apt install, start and
+#      purge;
+#   6. formatting of every C++ file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,9 +20,10 @@ cmake --build --preset ci
 ctest --preset ci
 
 step "Static analysis"
-# With the release build's compile database; the fuzz target is only in the fuzz preset's.
+# With the release build's compile database; the fuzz targets are only in the fuzz preset's and
+# the Windows sources in the Windows build's, whose step checks them.
 # Each file's count of warnings from system headers, which .clang-tidy filters, is dropped.
-git ls-files '*.cpp' | grep -v '^fuzz/' |
+git ls-files '*.cpp' | grep -v -E '^(fuzz|runtime/win32|app/windows|bench/windows)/' |
   xargs -P 2 -n 1 clang-tidy -p build/ci --quiet 2>&1 |
   sed '/^[0-9]* warnings\{0,1\} generated\.$/d'
 
@@ -29,11 +32,12 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-step "Fuzzing for 30 seconds"
+step "Fuzzing"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-mkdir -p build/fuzz/corpus
+mkdir -p build/fuzz/corpus build/fuzz/icon_corpus
 build/fuzz/fuzz/engine_fuzz -max_total_time=30 -print_final_stats=1 -dict=fuzz/engine_fuzz.dict build/fuzz/corpus
+build/fuzz/fuzz/icon_directory_fuzz -max_total_time=10 -print_final_stats=1 build/fuzz/icon_corpus ui/frmcal/assets
 
 step "Benchmarks"
 build/ci/bench/operations_benchmark --benchmark_min_time=0.05 --benchmark_color=false
@@ -42,6 +46,9 @@ build/ci/bench/operations_benchmark --benchmark_min_time=0.05 --benchmark_color=
 startup_status=0
 bench/startup/measure_startup.sh build/ci || startup_status=$?
 [ "$startup_status" -le 1 ] || exit "$startup_status"
+
+step "Debian package"
+tools/test-package.sh
 
 step "Formatting"
 git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
