@@ -20,4 +20,18 @@ bool DispatchClick(const ClickHandler& handler, const ClickEvent& event,
   return RunReported([&handler, &event] { handler(event); }, report);
 }
 
+ClickHandlers::ClickHandlers(std::vector<Binding> bindings) {
+  for (Binding& binding : bindings) {
+    handlers_.emplace(std::string(binding.control), std::move(binding.handler));
+  }
+}
+
+void ClickHandlers::Click(std::string_view control, Window& window, int index,
+                          const ErrorReport& report) const {
+  const auto handler = handlers_.find(control);
+  if (handler != handlers_.end() && handler->second) {
+    DispatchClick(handler->second, ClickEvent{window, index}, report);
+  }
+}
+
 }  // namespace runtime

@@ -4,6 +4,10 @@
 
 #include <exception>
 #include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "runtime/forms.h"
 
@@ -19,5 +23,18 @@ bool RunReported(const std::function<void()>& step, const ErrorReport& report);
 
 // RunReported for one click: runs `handler` with `event`.
 bool DispatchClick(const ClickHandler& handler, const ClickEvent& event, const ErrorReport& report);
+
+// The click handlers of one window by control name, as a back end runs them.
+class ClickHandlers {
+ public:
+  explicit ClickHandlers(std::vector<Binding> bindings);
+
+  // Runs the handler of `control` with `window` and `index` through DispatchClick; errors go
+  // to `report`. A control without a handler reacts to nothing.
+  void Click(std::string_view control, Window& window, int index, const ErrorReport& report) const;
+
+ private:
+  std::map<std::string, ClickHandler, std::less<>> handlers_;
+};
 
 }  // namespace runtime

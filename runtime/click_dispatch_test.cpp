@@ -97,5 +97,28 @@ TEST(DispatchClick, ProgramGoesOnAfterAnError) {
   EXPECT_EQ(reports, 2);
 }
 
+// A back end's handlers by control name: the bound one runs with the click's index and its
+// error is reported; a control without a handler, or bound to none, reacts to nothing.
+TEST(ClickHandlers, RunTheBoundHandlerAlone) {
+  scripted::ScriptedForms forms;
+  const auto window = forms.NewWindow(kWindow, {});
+  std::vector<int> indexes;
+  const ClickHandlers handlers(
+      {{"mnabout", [&indexes](const ClickEvent& event) { indexes.push_back(event.index); }},
+       {"cmddiv",
+        [](const ClickEvent&) { throw RuntimeError(ArithmeticFault{FaultKind::DivisionByZero}); }},
+       {"cmdsum", nullptr}});
+  std::vector<std::string> reports;
+  const auto report = [&reports](const std::exception& error) {
+    reports.emplace_back(error.what());
+  };
+  handlers.Click("mnabout", *window, 32, report);
+  handlers.Click("cmddiv", *window, 0, report);
+  handlers.Click("cmdsum", *window, 0, report);
+  handlers.Click("cmdmul", *window, 0, report);
+  EXPECT_EQ(indexes, std::vector<int>{32});
+  EXPECT_EQ(reports, std::vector<std::string>{"Division by zero."});
+}
+
 }  // namespace
 }  // namespace runtime

@@ -13,10 +13,7 @@ namespace runtime::qt {
 
 QtWindow::QtWindow(const WindowDescription& description, std::vector<Binding> bindings,
                    QtForms& forms)
-    : description_(description), forms_(forms) {
-  for (Binding& binding : bindings) {
-    handlers_.emplace(std::string(binding.control), std::move(binding.handler));
-  }
+    : description_(description), handlers_(std::move(bindings)), forms_(forms) {
   window_ = std::make_unique<FormWindow>(
       description_, [this](std::string_view control, int index) { OnClick(control, index); },
       [this] { forms_.WindowHidden(); });
@@ -78,12 +75,8 @@ Status QtWindow::SetText(std::string_view control, std::string_view text) {
 }
 
 void QtWindow::OnClick(std::string_view control, int index) {
-  const auto handler = handlers_.find(control);
-  if (handler == handlers_.end() || !handler->second) {
-    return;  // a control without a handler reacts to nothing
-  }
-  DispatchClick(handler->second, ClickEvent{*this, index},
-                [this](const std::exception& error) { forms_.Report(window_.get(), error); });
+  handlers_.Click(control, *this, index,
+                  [this](const std::exception& error) { forms_.Report(window_.get(), error); });
 }
 
 }  // namespace runtime::qt

@@ -2,11 +2,11 @@
 // by control name, and its clicks run through the click dispatcher.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "runtime/click_dispatch.h"
 #include "runtime/forms.h"
 #include "runtime/qt/form_window.h"
 
@@ -33,7 +33,7 @@ class QtWindow final : public Window {
   void OnClick(std::string_view control, int index);
 
   const WindowDescription& description_;
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  ClickHandlers handlers_;
   QtForms& forms_;
   std::unique_ptr<FormWindow> window_;
 };

@@ -42,10 +42,7 @@ Status LastErrorStatus() {
 
 FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding> bindings,
                        Win32Forms& forms)
-    : description_(description), forms_(forms) {
-  for (Binding& binding : bindings) {
-    handlers_.emplace(std::string(binding.control), std::move(binding.handler));
-  }
+    : description_(description), forms_(forms), handlers_(std::move(bindings)) {
   const WindowProperties& properties = description_.properties;
   const auto fail = [&properties] {
     CheckStatus(LastErrorStatus(), properties.name, properties.name, Operation::Create);
@@ -379,12 +376,8 @@ LRESULT FormWindow::DefaultButtonId() const {
 }
 
 void FormWindow::Click(std::string_view control, int index) {
-  const auto handler = handlers_.find(control);
-  if (handler == handlers_.end() || !handler->second) {
-    return;  // a control without a handler reacts to nothing
-  }
-  DispatchClick(handler->second, ClickEvent{*this, index},
-                [this](const std::exception& error) { forms_.Report(window_.get(), error); });
+  handlers_.Click(control, *this, index,
+                  [this](const std::exception& error) { forms_.Report(window_.get(), error); });
 }
 
 void FormWindow::AfterHiding() {

@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "runtime/click_dispatch.h"
 #include "runtime/forms.h"
 #include "runtime/win32/controls.h"
 #include "runtime/win32/handles.h"
@@ -26,12 +26,13 @@ class FormWindow final : public Window {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  [[nodiscard]] const WindowDescription& Description() const override { return description_; }
+  // The Window calls.
+  Status GetText(std::string_view control, std::string& text) override;
+  Status SetText(std::string_view control, std::string_view text) override;
   Status Show() override;
   Status Hide() override;
   [[nodiscard]] bool IsShown() const override;
-  Status GetText(std::string_view control, std::string& text) override;
-  Status SetText(std::string_view control, std::string_view text) override;
+  [[nodiscard]] const WindowDescription& Description() const override { return description_; }
 
   // The window of ours that `window` is, or nullptr.
   [[nodiscard]] static FormWindow* Of(HWND window);
@@ -56,7 +57,7 @@ class FormWindow final : public Window {
 
   const WindowDescription& description_;
   Win32Forms& forms_;
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  ClickHandlers handlers_;
   std::vector<ChildControl> controls_;  // front to back
   BrushHandle background_;
   IconHandle bigIcon_;
