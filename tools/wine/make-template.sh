@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# tools/wine/make-template.sh STATE
+# Makes STATE/template once: a 64-bit Wine prefix set up for headless test runs.
+#   - The X11 driver leaves windows unmanaged (Managed=N); otherwise Wine waits two seconds on
+#     every hide for a window manager that is not there.
+#   - A crash ends the program at once instead of opening the crash dialog.
+#   - Wine's own fonts (Debian's fonts-wine) lie in the prefix's Fonts folder, so the faces
+#     that Windows programs name (MS Sans Serif, Tahoma, ...) are found.
+# Does nothing when the template exists; concurrent calls make it once.
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 STATE" >&2; exit 2; }
+state=$(realpath -m "$1")
+# shellcheck source=tools/wine/common.sh
+source "$(dirname "$(realpath "$0")")/common.sh"
+
+[ -d "$state/template" ] && exit 0
+wine_lock_state "$state"
+[ -d "$state/template" ] && exit 0
+
+fonts=/usr/share/wine/fonts
+if ! compgen -G "$fonts/*.ttf" >/dev/null; then
+  echo "$0: Wine's fonts are missing from $fonts (Debian package fonts-wine)" >&2
+  exit 1
+fi
+
+echo "Making the Wine prefix template in $state/template"
+new="$state/template.new"
+log="$state/template.log"
+rm -rf "$new"
+mkdir -p "$new"
+wine_use_prefix "$new" "$state"
+unset DISPLAY  # the set-up shows nothing
+wine_start_server
+trap wine_stop_server EXIT
+if ! {
+  wineboot --init &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+} >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi
+cp "$fonts"/* "$new/drive_c/windows/Fonts/"
+# The server writes the registry as it stops.
+wine_stop_server
+trap - EXIT
+mv "$new" "$state/template"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# tools/wine/xvfb.sh COMMAND [ARGUMENTS...]
+# Runs COMMAND with DISPLAY set to an Xvfb server of its own: the first free display number,
+# no TCP port. It waits until the server accepts clients (Xvfb writes its display number
+# then), never for a fixed time, and stops the server by its id when COMMAND ends, so
+# COMMAND must end its X clients first: for Wine, run session.sh inside this script.
+# Exits with COMMAND's status.
+set -euo pipefail
+[ $# -ge 1 ] || { echo "usage: $0 COMMAND [ARGUMENTS...]" >&2; exit 2; }
+
+work=$(mktemp -d)
+xvfb_pid=
+# shellcheck disable=SC2317  # run by the EXIT trap
+stop_xvfb() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" || true
+  fi
+  rm -rf "$work"
+}
+trap stop_xvfb EXIT
+trap 'exit 130' INT TERM
+
+mkfifo "$work/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/log" 2>&1 &
+xvfb_pid=$!
+if ! read -r -t 60 number <"$work/display"; then
+  echo "$0: Xvfb did not start:" >&2
+  cat "$work/log" >&2
+  exit 1
+fi
+export DISPLAY=":$number"
+status=0
+"$@" || status=$?
+exit "$status"
