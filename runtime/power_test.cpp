@@ -68,6 +68,25 @@ TEST(Power, IsExactForWholePowersOfWholeNumbersThatADoubleHolds) {
   }
 }
 
+TEST(Power, IsExactForWholePowersOfAnyBaseThatADoubleHolds) {
+  const double smallestDenormal = std::nextafter(0.0, 1.0);
+  ExpectPowers({
+      {"3 ^ 20", 3.0, 20.0, 3486784401.0},
+      {"7 ^ 18", 7.0, 18.0, 1628413597910449.0},
+      {"2.5 ^ 3", 2.5, 3.0, 15.625},
+      {"-1.5 ^ 5", -1.5, 5.0, -7.59375},
+      {"1.5 ^ 33 has 53 significant bits", 1.5, 33.0, std::ldexp(5559060566555523.0, -33)},
+      {"10 ^ 22 is the largest exact power of ten", 10.0, 22.0, 1e22},
+      {"12 ^ 21 lies beyond 2 ^ 53", 12.0, 21.0, std::ldexp(10460353203.0, 42)},
+      {"-2 ^ 63", -2.0, 63.0, -9223372036854775808.0},
+      {"2 ^ 1023 is the largest power of two", 2.0, 1023.0, std::ldexp(1.0, 1023)},
+      {"0.5 ^ 1074 is the smallest denormal", 0.5, 1074.0, smallestDenormal},
+      {"a cube that is a denormal", std::ldexp(3.0, -358), 3.0, 27.0 * smallestDenormal},
+      {"-0.5 ^ -3", -0.5, -3.0, -8.0},
+      {"0.5 ^ -1023", 0.5, -1023.0, std::ldexp(1.0, 1023)},
+  });
+}
+
 TEST(Power, ReportsResultsWithoutARealValueAsInvalid) {
   ExpectPowers({
       {"-8 ^ 0.5", -8.0, 0.5, ArithmeticFault{FaultKind::InvalidOperation}},
