@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs that are not installed yet.
-#   tools/install-packages.sh run    what building and starting the calculator needs
-#   tools/install-packages.sh test   that, plus the test, sanitizer, fuzzing and benchmark tools,
-#                                    the Windows cross build with Wine, and the Debian package tools
+#   tools/install-packages.sh run      what building and starting the calculator needs
+#   tools/install-packages.sh windows  what cross-building the Windows program needs
+#   tools/install-packages.sh test     all that, plus the test, sanitizer, fuzzing and benchmark
+#                                      tools, Wine for the Windows tests and the packaging tools
 set -euo pipefail
 
 run_packages=(
@@ -12,7 +13,7 @@ run_packages=(
 )
 # The Windows program: cross compiler, Wine to run it headless in Xvfb, and the executable check.
 windows_packages=(
-  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth python3-pefile
+  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3-pefile
 )
 # The Debian package: building, linting and validating it.
 package_packages=(
@@ -29,8 +30,9 @@ test_packages=(
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
+  windows) wanted=(cmake make python3 "${windows_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  *) echo "usage: $0 run|windows|test" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test:
 #   1. release build, warnings as errors: unit tests, window tests (offscreen), benchmarks;
-#   2. clang-tidy over every C++ source of the Linux build, any finding an error;
-#   3. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
-#   4. the fuzz targets under libFuzzer: the engine for 30 seconds, the icon reader for 10;
-#   5. the Debian package: lintian, desktop entry and AppStream checks, apt install, start and
+#   2. the Windows cross build (mingw-w64): the program, its unit and window tests under Wine
+#      in a headless X server, the executable's check, clang-tidy over its own sources;
+#   3. clang-tidy over every C++ source of the Linux build, any finding an error;
+#   4. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
+#   5. the fuzz targets under libFuzzer: the engine for 30 seconds, the icon reader for 10;
+#   6. the Debian package: lintian, desktop entry and AppStream checks, apt install, start and
 #      purge;
-#   6. formatting of every C++ file.
+#   7. formatting of every C++ file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +20,9 @@ step "Release build and tests"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
+
+step "Windows cross build and its tests under Wine"
+tools/test-windows.sh
 
 step "Static analysis"
 # With the release build's compile database; the fuzz targets are only in the fuzz preset's and

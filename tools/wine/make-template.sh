@@ -35,7 +35,9 @@ trap wine_stop_server EXIT
 if ! {
   wineboot --init &&
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f &&
+    # Wine has no face of that name; Windows draws it much as Wine's own Tahoma.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft Sans Serif' /d Tahoma /f
 } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
