@@ -44,8 +44,7 @@ LRESULT CALLBACK WatchPaint(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) {
-    // The hook hands the new window over as a number.
-    const auto window = reinterpret_cast<HWND>(wParam);  // NOLINT(performance-no-int-to-ptr)
+    const auto window = reinterpret_cast<HWND>(wParam);
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     if (ClassOf(window) == watch.windowClass &&
