@@ -13,7 +13,7 @@ run_packages=(
 )
 # The Windows program: cross compiler, Wine to run it headless in Xvfb, and the executable check.
 windows_packages=(
-  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3-pefile
+  g++-mingw-w64-x86-64-posix mingw-w64-tools python3 wine wine64 fonts-wine xvfb xauth python3-pefile
 )
 # The Debian package: building, linting and validating it.
 package_packages=(
@@ -30,7 +30,7 @@ test_packages=(
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
-  windows) wanted=(cmake make python3 "${windows_packages[@]}") ;;
+  windows) wanted=(cmake make "${windows_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
   *) echo "usage: $0 run|windows|test" >&2; exit 2 ;;
 esac
