@@ -1,0 +1,36 @@
+// What only the program's own process can read of its window under Wine, read there through
+// the probe hook built beside the driver (probe_hook.cpp): the menu tree, and the fonts its
+// controls show their text in.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app::windows::window_tests {
+
+struct MenuItem {
+  int depth;  // 0 on the menu bar, 1 in a menu of the bar
+  UINT id;    // the command id; 0 for an item that opens a menu
+  std::wstring text;
+};
+
+struct ControlFont {
+  int id;
+  int emHeight;  // in pixels, as the screen realises the font; 0: the control has none
+  int weight;
+  std::wstring face;
+};
+
+struct InsideView {
+  std::vector<MenuItem> menu;  // in menu-bar order, each menu followed by its items
+  std::vector<ControlFont> fonts;
+};
+
+// Looks inside the process of `window`; nullopt when the hook cannot be set or the program
+// does not answer by the deadline.
+[[nodiscard]] std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary);
+
+}  // namespace app::windows::window_tests
