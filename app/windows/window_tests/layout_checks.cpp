@@ -297,6 +297,28 @@ void TakePicture(Run& run, HWND window, const WindowDescription& description) {
                    "expected " + Hex(background->value) + ", found " + Hex(shown));
 }
 
+// A sizable window maximizes and comes back, and no control moves or changes its size.
+void CheckMaximizing(Report& report, HWND window, const WindowDescription& description) {
+  if (description.properties.border != runtime::Border::Sizable) {
+    return;
+  }
+  const std::string name(description.properties.name);
+  const auto rectangles = [window] {
+    std::vector<PixelRect> rects;
+    for (HWND child : ChildrenFrontToBack(window)) {
+      rects.push_back(RectInParent(child));
+    }
+    return rects;
+  };
+  const std::vector<PixelRect> before = rectangles();
+  ShowWindowAsync(window, SW_MAXIMIZE);
+  report.Check(WaitUntil([window] { return IsZoomed(window) != FALSE; }), name + ": maximizes");
+  report.Check(rectangles() == before, name + ": maximizing moves no control");
+  ShowWindowAsync(window, SW_RESTORE);
+  report.Check(WaitUntil([window] { return IsZoomed(window) == FALSE; }),
+               name + ": comes back from maximized");
+}
+
 void CheckWindow(Run& run, const Program& program, HWND window,
                  const WindowDescription& description) {
   const int dpi = CheckFrame(run, window, description);
@@ -319,6 +341,7 @@ void CheckLayout(Run& run) {
   run.report.Check(calculator.SetUp("30 + 12 + 7", {L"7", L"42", L""}),
                    "frmcal: 30 + 12 + 7 for its picture");
   TakePicture(run, calculatorWindow, ui::frmcal::kDescription);
+  CheckMaximizing(run.report, calculatorWindow, ui::frmcal::kDescription);
 
   PressOnCalculator(*program, VK_F2);
   HWND about = WaitUntilShown(*program, ui::Form1::kDescription);
@@ -335,6 +358,7 @@ void CheckLayout(Run& run) {
   }
   CheckWindow(run, *program, details, ui::Form2::kDescription);
   TakePicture(run, details, ui::Form2::kDescription);
+  CheckMaximizing(run.report, details, ui::Form2::kDescription);
 }
 
 }  // namespace app::windows::window_tests

@@ -3,7 +3,6 @@
 // then how the program ends: File > Exit with every window shown, or the last shown window
 // closed, with exit code 0, and never while a window is still shown.
 #include "app/windows/window_tests/calculator.h"
-#include "app/windows/window_tests/input.h"
 #include "app/windows/window_tests/scenario.h"
 #include "app/windows/window_tests/window_access.h"
 #include "ui/Form1/Form1_description.h"
@@ -18,7 +17,8 @@ using Names = std::vector<std::wstring>;
 // The calculator's texts after "30 + 12", before the steps.
 const Names kCalculatorTexts = {L"12", L"30", L""};
 
-// One user step on the program's windows; false when its effect does not show.
+// One user step on the program's windows; false when the window it needs is not shown or its
+// effect does not show.
 bool Perform(const Program& program, std::string_view step) {
   HWND about = program.Window(ui::Form1::kDescription);
   HWND details = program.Window(ui::Form2::kDescription);
@@ -32,12 +32,13 @@ bool Perform(const Program& program, std::string_view step) {
            WaitUntilShown(program, ui::Form1::kDescription) != nullptr;
   }
   if (step == "More Details") {
-    return Click(ControlOf(about, ui::Form1::kDescription, "Command1")) && Settle(about) &&
-           WaitUntilShown(program, ui::Form2::kDescription) != nullptr;
+    return Shown(about) && Click(ControlOf(about, ui::Form1::kDescription, "Command1")) &&
+           Settle(about) && WaitUntilShown(program, ui::Form2::kDescription) != nullptr;
   }
   if (step == "Exit") {
-    return Click(ControlOf(about, ui::Form1::kDescription, "Command2")) && Settle(about) &&
-           WaitUntilHidden(about) && WaitUntilHidden(program.Window(ui::Form2::kDescription));
+    return Shown(about) && Click(ControlOf(about, ui::Form1::kDescription, "Command2")) &&
+           Settle(about) && WaitUntilHidden(about) &&
+           WaitUntilHidden(program.Window(ui::Form2::kDescription));
   }
   if (step == "close about") {
     return ClickCloseBox(about) && WaitUntilHidden(about);
@@ -122,7 +123,8 @@ const EndingRow kEndings[] = {
     {"the about window closed after the calculator", {"F2", "close calculator", "close about"}},
 };
 
-// Until the last step the program runs; after it the program ends with exit code 0.
+// Each step but the last takes effect and leaves the program running; after the last the
+// program ends with exit code 0.
 void CheckEnding(Run& run, const EndingRow& row) {
   const std::string name(row.name);
   const std::unique_ptr<Program> program = StartProgram(run, name);
@@ -132,7 +134,10 @@ void CheckEnding(Run& run, const EndingRow& row) {
   for (const std::string_view step : row.steps) {
     const std::string what = name + ", " + std::string(step);
     run.report.Check(program->Running(), what + ": the program still runs before it");
-    Perform(*program, step);
+    const bool tookEffect = Perform(*program, step);
+    if (step != row.steps.back()) {
+      run.report.Check(tookEffect, what + ": the step takes effect");
+    }
   }
   const std::optional<DWORD> exitCode = program->WaitForExit();
   run.report.Check(exitCode.has_value(), name + ": the program ends");
