@@ -5,6 +5,7 @@
 #include <wincodec.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -17,6 +18,8 @@ namespace {
 constexpr int kPointsPerInch = 72;
 // The version of the icon format CreateIconFromResourceEx reads: 3.0.
 constexpr DWORD kIconFormatVersion = 0x00030000;
+// The TrueType face that took over from "MS Sans Serif" in every Windows since 2000.
+constexpr const wchar_t* kTrueTypeSuccessor = L"Microsoft Sans Serif";
 
 int SystemColourIndex(SystemColour colour) {
   switch (colour) {
@@ -55,6 +58,31 @@ class ComPointer {
   Interface* pointer_ = nullptr;
 };
 
+// Characters of `height` pixels (the em, without the internal leading), as Windows sizes a
+// font by its point size.
+FontHandle CreateFace(const wchar_t* face, int height, int weight) {
+  return FontHandle(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, face));
+}
+
+// Whether the font the system chose for `font` has characters of `height` pixels, give or
+// take the one pixel of rounding: any scalable font has.
+bool DrawsAtHeight(HFONT font, int height) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (dc == nullptr) {
+    return true;
+  }
+  const HGDIOBJ previous = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  const bool measured = GetTextMetricsW(dc, &metrics) != FALSE;
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  const bool scalable = (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
+  return !measured || scalable ||
+         std::abs(metrics.tmHeight - metrics.tmInternalLeading - height) <= 1;
+}
+
 }  // namespace
 
 std::optional<COLORREF> ResolveColour(const Colour& colour) {
@@ -68,10 +96,16 @@ std::optional<COLORREF> ResolveColour(const Colour& colour) {
 }
 
 FontHandle MakeFont(const Font& font, int dpi) {
-  const int height = -static_cast<int>(std::lround(font.points * dpi / kPointsPerInch));
-  return FontHandle(CreateFontW(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, ToWide(font.face).c_str()));
+  const int height = static_cast<int>(std::lround(font.points * dpi / kPointsPerInch));
+  FontHandle made = CreateFace(ToWide(font.face).c_str(), height, font.weight);
+  // A bitmap face such as "MS Sans Serif" comes in a few sizes only, and the system gives the
+  // nearest smaller one: a size it lacks is drawn with its TrueType successor instead.
+  if (made && !DrawsAtHeight(made.get(), height)) {
+    if (FontHandle successor = CreateFace(kTrueTypeSuccessor, height, font.weight)) {
+      return successor;
+    }
+  }
+  return made;
 }
 
 BitmapHandle DecodePicture(Asset picture) {

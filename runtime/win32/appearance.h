@@ -14,7 +14,8 @@ namespace runtime::win32 {
 [[nodiscard]] std::optional<COLORREF> ResolveColour(const Colour& colour);
 
 // The face at its point size and weight for a screen of `dpi` dots per inch. Faces the
-// system lacks are replaced by its font mapper.
+// system lacks are replaced by its font mapper; a bitmap face that lacks the size, by
+// "Microsoft Sans Serif".
 [[nodiscard]] FontHandle MakeFont(const Font& font, int dpi);
 
 // A BMP or JPEG file decoded by the system's imaging component into a 32-bit bitmap; null
