@@ -37,6 +37,32 @@ int SystemColourIndex(SystemColour colour) {
   return COLOR_WINDOW;
 }
 
+using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
+using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+
+// COM's object factory, for the imaging component. Only the pictures of the about and details
+// windows need it, so COM is loaded and started on their first use rather than with the
+// program: the calculator window opens without it. Null when the system lacks it.
+CoCreateInstanceFunction ComObjectFactory() {
+  static const CoCreateInstanceFunction factory = []() -> CoCreateInstanceFunction {
+    HMODULE ole = LoadLibraryW(L"ole32.dll");
+    if (ole == nullptr) {
+      return nullptr;
+    }
+    // GetProcAddress gives every function one type; each is cast back to its own.
+    const auto initialize = reinterpret_cast<CoInitializeExFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoInitializeEx")));
+    const auto create = reinterpret_cast<CoCreateInstanceFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoCreateInstance")));
+    if (initialize == nullptr || create == nullptr ||
+        FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
+      return nullptr;
+    }
+    return create;
+  }();
+  return factory;
+}
+
 // Releases a COM interface on every way out.
 template <typename Interface>
 class ComPointer {
@@ -119,8 +145,10 @@ BitmapHandle DecodePicture(Asset picture) {
   ComPointer<IWICFormatConverter> converter;
   // The stream only reads the bytes, which the program embeds and keeps.
   auto* bytes = const_cast<BYTE*>(picture.data());
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_PPV_ARGS(factory.Receive()))) ||
+  const CoCreateInstanceFunction createObject = ComObjectFactory();
+  if (createObject == nullptr ||
+      FAILED(createObject(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                          IID_PPV_ARGS(factory.Receive()))) ||
       FAILED(factory->CreateStream(stream.Receive())) ||
       FAILED(stream->InitializeFromMemory(bytes, static_cast<DWORD>(picture.size()))) ||
       FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,

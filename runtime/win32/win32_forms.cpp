@@ -2,7 +2,6 @@
 #include "runtime/win32/win32_forms.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/form_window.h"
@@ -80,9 +79,6 @@ void Win32Forms::EndIfNoWindowShown() {
 bool PrepareProcess() {
   // The manifest declares it too; this covers a program started without its manifest.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-    return false;
-  }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSEXW windowClass{};

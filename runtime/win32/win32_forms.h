@@ -37,8 +37,8 @@ class Win32Forms final : public Forms {
   OpenWindows windows_;
 };
 
-// Makes the process ready for our windows: per-monitor dpi, COM for the picture decoder, the
-// common controls, our window class. False when the system refuses.
+// Makes the process ready for our windows: per-monitor dpi, the common controls, our window
+// class. False when the system refuses.
 [[nodiscard]] bool PrepareProcess();
 
 }  // namespace runtime::win32
