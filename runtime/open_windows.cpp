@@ -18,4 +18,10 @@ bool OpenWindows::NoneShown() const {
          std::ranges::none_of(windows_, [](const Window* window) { return window->IsShown(); });
 }
 
+void OpenWindows::EndProgramIfNoneShown(Forms& forms) const {
+  if (NoneShown()) {
+    forms.EndProgram();
+  }
+}
+
 }  // namespace runtime

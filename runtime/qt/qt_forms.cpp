@@ -68,16 +68,8 @@ void QtForms::Report(QWidget* window, const std::exception& error) const {
 }
 
 void QtForms::WindowHidden() {
-  // Asked once the event that hid the window is handled: a handler that hides one window and
-  // shows another leaves the program running.
   QMetaObject::invokeMethod(
-      &queue_,
-      [this] {
-        if (windows_.NoneShown()) {
-          EndProgram();
-        }
-      },
-      Qt::QueuedConnection);
+      &queue_, [this] { windows_.EndProgramIfNoneShown(*this); }, Qt::QueuedConnection);
 }
 
 }  // namespace runtime::qt

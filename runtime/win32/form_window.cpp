@@ -331,7 +331,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case kCheckEndMessage:
-      forms_.EndIfNoWindowShown();
+      forms_.Windows().EndProgramIfNoneShown(forms_);
       return 0;
     default:
       break;

@@ -70,12 +70,6 @@ void Win32Forms::Report(HWND window, const std::exception& error) const {
   MessageBoxW(owner, ToWide(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void Win32Forms::EndIfNoWindowShown() {
-  if (windows_.NoneShown()) {
-    EndProgram();
-  }
-}
-
 bool PrepareProcess() {
   // The manifest declares it too; this covers a program started without its manifest.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);

@@ -28,8 +28,6 @@ class Win32Forms final : public Forms {
   // For the windows: shows an error that stopped a handler of `window` in a message box the
   // window owns while it is shown.
   void Report(HWND window, const std::exception& error) const;
-  // For the windows: ends the program when none of them is shown any more.
-  void EndIfNoWindowShown();
   [[nodiscard]] OpenWindows& Windows() { return windows_; }
 
  private:
