@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/testing/test_window.h"
+
 namespace runtime {
 namespace {
 
 std::vector<std::string_view> Names(std::span<const Control> controls) {
-  std::vector<std::string_view> names;
-  for (const Control* control : NavigableStacking(controls)) {
-    names.push_back(control->name);
-  }
-  return names;
+  return scripted::NamesOf(NavigableStacking(controls));
 }
 
 // A frame behind two buttons, whose tab order runs against the table's, and an entry apart.

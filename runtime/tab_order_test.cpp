@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/testing/test_window.h"
+
 namespace runtime {
 namespace {
 
 std::vector<std::string_view> Names(std::span<const Control> controls) {
-  std::vector<std::string_view> names;
-  for (const Control* control : TabOrder(controls)) {
-    names.push_back(control->name);
-  }
-  return names;
+  return scripted::NamesOf(TabOrder(controls));
 }
 
 constexpr Box kBox{0, 0, 100, 100};

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/window_description.h"
 
@@ -37,6 +38,17 @@ namespace runtime::scripted {
     throw std::invalid_argument("no control " + std::string(name));
   }
   return *control;
+}
+
+// The names of `controls`, in their order: what a test of an ordering compares.
+[[nodiscard]] inline std::vector<std::string_view> NamesOf(
+    std::span<const Control* const> controls) {
+  std::vector<std::string_view> names;
+  names.reserve(controls.size());
+  for (const Control* control : controls) {
+    names.push_back(control->name);
+  }
+  return names;
 }
 
 }  // namespace runtime::scripted

@@ -43,11 +43,7 @@ TEST(frmcalWindow, StackingOrderFrontToBack) {
 
 // Tab from the entry visits Clear, /, *, -, +, Square, cube, x^(Power), % and comes back.
 TEST(frmcalWindow, TabOrderOfTheFocusableControls) {
-  std::vector<std::string_view> order;
-  for (const Control* control : runtime::TabOrder(kDescription.controls)) {
-    order.push_back(control->name);
-  }
-  EXPECT_EQ(order,
+  EXPECT_EQ(runtime::scripted::NamesOf(runtime::TabOrder(kDescription.controls)),
             (std::vector<std::string_view>{"txtnum", "cmdclr", "cmddiv", "cmdmul", "cmdsub",
                                            "cmdsum", "cmdSqu", "cmdcube", "cmdsq", "Cmdpersen"}));
 }
