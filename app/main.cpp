@@ -3,7 +3,7 @@
 #include "app/project.h"
 #include "app/startup.h"
 #include "app/window_registry.h"
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 #include "ui/catalogue.h"
 
 // The program reads no command line.

@@ -1,7 +1,7 @@
 // The project settings the program hands to the forms runtime at start.
 #pragma once
 
-#include "runtime/project.h"
+#include "runtime/forms/project.h"
 
 namespace app {
 

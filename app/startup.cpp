@@ -3,9 +3,9 @@
 
 #include <stdexcept>
 
-#include "runtime/checked_calls.h"
-#include "runtime/click_dispatch.h"
-#include "runtime/description_check.h"
+#include "runtime/forms/checked_calls.h"
+#include "runtime/forms/click_dispatch.h"
+#include "runtime/rules/description_check.h"
 
 namespace app {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/window_registry.h"
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 
 namespace app {
 

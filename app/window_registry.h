@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/forms.h"
-#include "runtime/window_description.h"
+#include "runtime/forms/forms.h"
+#include "runtime/forms/window_description.h"
 
 namespace app {
 

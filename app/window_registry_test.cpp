@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/testing/scripted_forms.h"
 #include "runtime/testing/test_window.h"
 

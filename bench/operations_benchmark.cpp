@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/operations.h"
-#include "runtime/number_reading.h"
+#include "runtime/numbers/number_reading.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <array>
 
-#include "runtime/checked_arithmetic.h"
-#include "runtime/number_format.h"
-#include "runtime/number_reading.h"
-#include "runtime/power.h"
+#include "runtime/numbers/checked_arithmetic.h"
+#include "runtime/numbers/number_format.h"
+#include "runtime/numbers/number_reading.h"
+#include "runtime/numbers/power.h"
 
 namespace engine {
 namespace {

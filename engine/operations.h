@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "runtime/arithmetic_fault.h"
+#include "runtime/numbers/arithmetic_fault.h"
 
 namespace engine {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "engine/operations.h"
-#include "runtime/number_format.h"
-#include "runtime/number_reading.h"
+#include "runtime/numbers/number_format.h"
+#include "runtime/numbers/number_reading.h"
 
 namespace {
 

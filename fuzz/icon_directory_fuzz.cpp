@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "runtime/icon_directory.h"
+#include "runtime/rules/icon_directory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const unsigned char> file(data, size);

@@ -24,6 +24,8 @@ test_packages=(
   clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   time desktop-file-utils
+  # German and French locales, under which numbers must still read and write with '.'.
+  locales-all
   "${windows_packages[@]}"
   "${package_packages[@]}"
 )

@@ -2,7 +2,7 @@
 // their short names, and the colours and font that more than one window uses.
 #pragma once
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace ui::description_terms {
 

@@ -19,7 +19,7 @@
 
 #include "app/project.h"
 #include "app/window_registry.h"
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/window_test_support.h"
 #include "ui/catalogue.h"

@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "app/window_registry.h"
 #include "first_paint.h"
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 #include "ui/catalogue.h"
 
 int main() {

@@ -6,7 +6,7 @@
 #include "app/startup.h"
 #include "app/window_registry.h"
 #include "first_paint.h"
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/text.h"
 #include "ui/catalogue.h"

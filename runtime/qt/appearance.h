@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <optional>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
 

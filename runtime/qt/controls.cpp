@@ -8,11 +8,12 @@
 #include <QPalette>
 #include <limits>
 
-#include "runtime/captions.h"
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/line_widget.h"
+#include "runtime/rules/accessibility.h"
+#include "runtime/rules/captions.h"
 
 namespace runtime::qt {
 namespace {
@@ -64,9 +65,6 @@ QWidget* BuildLabel(const Control& control, QWidget* parent) {
   label->setWordWrap(control.sizing == Sizing::FixedBox);
   label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
   label->setGeometry(BoxOf(control));
-  if (!control.accessibleName.empty()) {
-    label->setAccessibleDescription(ToQString(control.accessibleName));
-  }
   return label;
 }
 
@@ -80,15 +78,12 @@ QWidget* BuildTextBox(const Control& control, QWidget* parent) {
   SetColour(*edit, QPalette::Base, control.backColour);
   edit->setGeometry(BoxOf(control));
   edit->setText(ToQString(control.caption));
-  // Assistive tools find the entry by its name; without one of its own it is its control's.
-  edit->setAccessibleName(
-      ToQString(control.accessibleName.empty() ? control.name : control.accessibleName));
   return edit;
 }
 
 QWidget* BuildPushButton(const Control& control, QWidget* parent) {
   // A push button of the standard style paints the platform's face whatever its colours.
-  auto* button = new CommandButton(MarkerFreeCaption(control.caption), parent);
+  auto* button = new CommandButton(ToQString(LiteralCaption(control.caption)), parent);
   // The default button shows as one; Enter reaches it through the window.
   button->setDefault(control.role == ButtonRole::Default);
   button->setGeometry(BoxOf(control));
@@ -96,7 +91,7 @@ QWidget* BuildPushButton(const Control& control, QWidget* parent) {
 }
 
 QWidget* BuildFrame(const Control& control, QWidget* parent) {
-  auto* frame = new QGroupBox(MarkerFreeCaption(control.caption), parent);
+  auto* frame = new QGroupBox(ToQString(LiteralCaption(control.caption)), parent);
   frame->setFocusPolicy(Qt::NoFocus);
   // Styles draw the caption in either of the two text roles.
   SetColour(*frame, QPalette::WindowText, control.foreColour);
@@ -148,10 +143,6 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString MarkerFreeCaption(std::string_view caption) {
-  return ToQString(LiteralCaption(caption));
-}
-
 QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* parent) {
   QWidget* widget = BuildWidget(control, parent);
   widget->setObjectName(ToQString(control.name));
@@ -159,18 +150,27 @@ QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* p
   if (!control.tooltip.empty()) {
     widget->setToolTip(ToQString(control.tooltip));
   }
+  // Qt names a control by its caption and shows lines (LineWidget) as separators and pictures
+  // as graphics; only a name of the description's own needs setting.
+  if (const Accessibility accessibility = AccessibilityOf(control);
+      !accessibility.decorative && accessibility.name != control.caption) {
+    widget->setAccessibleName(ToQString(accessibility.name));
+  }
   // The caption goes in last, once the font that sizes it is set.
   if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr) {
     if (control.kind == ControlKind::Label) {
-      SetLabelCaption(*label, control.sizing, ToQString(control.caption));
+      SetLabelCaption(*label, control, ToQString(control.caption));
     }
   }
   return widget;
 }
 
-void SetLabelCaption(QLabel& label, Sizing sizing, const QString& caption) {
+void SetLabelCaption(QLabel& label, const Control& control, const QString& caption) {
   label.setText(caption);
-  if (sizing == Sizing::AutoSize) {
+  if (AccessibilityOf(control).captionDescribes) {
+    label.setAccessibleDescription(caption);
+  }
+  if (control.sizing == Sizing::AutoSize) {
     const QFontMetricsF metrics(label.font());
     const PixelRect box = AutoSizedLabel({label.x(), label.y()}, metrics.horizontalAdvance(caption),
                                          metrics.height());

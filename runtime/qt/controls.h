@@ -8,22 +8,19 @@
 #include <QWidget>
 #include <string_view>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
 
 [[nodiscard]] QString ToQString(std::string_view text);
-
-// A caption for a widget that would read "&" as an access-key marker: ours carry none.
-[[nodiscard]] QString MarkerFreeCaption(std::string_view caption);
 
 // Builds the control as a child of `parent`; `windowFont` serves controls without a font of
 // their own. The widget's object name is the control's name. Push buttons and menu items
 // are wired to their clicks by the window.
 QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* parent);
 
-// Sets a label's caption; a label that sizes itself takes the size of its new caption, its
-// left and top edges fixed.
-void SetLabelCaption(QLabel& label, Sizing sizing, const QString& caption);
+// Sets the caption of the label of row `control`; a label that sizes itself takes the size of
+// its new caption, its left and top edges fixed.
+void SetLabelCaption(QLabel& label, const Control& control, const QString& caption);
 
 }  // namespace runtime::qt

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/start_failure.h"
 

@@ -17,8 +17,11 @@
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
-#include "runtime/shortcut.h"
-#include "runtime/tab_order.h"
+#include "runtime/rules/button_roles.h"
+#include "runtime/rules/captions.h"
+#include "runtime/rules/menu_tree.h"
+#include "runtime/rules/shortcut.h"
+#include "runtime/rules/tab_order.h"
 
 namespace runtime::qt {
 namespace {
@@ -68,35 +71,33 @@ void FormWindow::BuildMenu(std::span<const MenuEntry> menu) {
   }
   // A menu bar inside the window on every desktop, so the client area lies below it.
   menuBar()->setNativeMenuBar(false);
-  // The open menu at each depth; an entry goes into the one a level above it, and opens a
-  // menu of its own when the next entry lies deeper.
-  std::vector<QMenu*> open;
-  for (std::size_t i = 0; i < menu.size(); ++i) {
-    const MenuEntry& entry = menu[i];
-    const auto depth = static_cast<std::size_t>(std::max(entry.depth, 0));
-    open.resize(std::min(open.size(), depth));
-    const bool opensMenu = i + 1 < menu.size() && menu[i + 1].depth > entry.depth;
-    QMenu* parent = open.empty() ? nullptr : open.back();
-    const QString caption = MarkerFreeCaption(entry.caption);
-    if (opensMenu) {
-      QMenu* submenu = parent == nullptr ? menuBar()->addMenu(caption) : parent->addMenu(caption);
-      submenu->setObjectName(ToQString(entry.name));
-      open.push_back(submenu);
+  for (const BarEntry& barEntry : MenuTree(menu)) {
+    const MenuEntry& entry = menu[barEntry.row];
+    if (barEntry.items.empty()) {
+      AddCommand(menuBar(), entry);
       continue;
     }
-    QAction* action =
-        parent == nullptr ? menuBar()->addAction(caption) : parent->addAction(caption);
-    action->setObjectName(ToQString(entry.name));
-    if (const std::optional<Shortcut> shortcut = ParseShortcut(entry.shortcut)) {
-      action->setShortcut(SequenceOf(*shortcut));
-      // Only while this window is the active one.
-      action->setShortcutContext(Qt::WindowShortcut);
-      menuShortcuts_.push_back(action->shortcut());
+    QMenu* submenu = menuBar()->addMenu(ToQString(LiteralCaption(entry.caption)));
+    submenu->setObjectName(ToQString(entry.name));
+    for (const std::size_t item : barEntry.items) {
+      AddCommand(submenu, menu[item]);
     }
-    const std::string_view name = entry.name;
-    const int index = entry.index;
-    connect(action, &QAction::triggered, this, [this, name, index] { Click(name, index); });
   }
+}
+
+void FormWindow::AddCommand(QWidget* menu, const MenuEntry& entry) {
+  auto* action = new QAction(ToQString(LiteralCaption(entry.caption)), menu);
+  action->setObjectName(ToQString(entry.name));
+  menu->addAction(action);
+  if (const std::optional<Shortcut> shortcut = ParseShortcut(entry.shortcut)) {
+    action->setShortcut(SequenceOf(*shortcut));
+    // Only while this window is the active one.
+    action->setShortcutContext(Qt::WindowShortcut);
+    menuShortcuts_.push_back(action->shortcut());
+  }
+  const std::string_view name = entry.name;
+  const int index = entry.index;
+  connect(action, &QAction::triggered, this, [this, name, index] { Click(name, index); });
 }
 
 void FormWindow::BuildControls(const WindowDescription& description) {
@@ -116,17 +117,18 @@ void FormWindow::BuildControls(const WindowDescription& description) {
     if (auto* button = qobject_cast<QPushButton*>(widget); button != nullptr) {
       const std::string_view name = control.name;
       connect(button, &QPushButton::clicked, this, [this, name] { Click(name, 0); });
-      if (control.role == ButtonRole::Default) {
-        defaultButton_ = button;
-      } else if (control.role == ButtonRole::Cancel) {
-        cancelButton_ = button;
-      }
     }
     if (!TakesFocus(control.kind)) {
       widget->setFocusPolicy(Qt::NoFocus);
     }
   }
+  defaultButton_ = ButtonNamed(ButtonWithRole(description.controls, ButtonRole::Default));
+  cancelButton_ = ButtonNamed(ButtonWithRole(description.controls, ButtonRole::Cancel));
   SetTabOrder(description.controls);
+}
+
+QPushButton* FormWindow::ButtonNamed(const Control* control) const {
+  return control == nullptr ? nullptr : qobject_cast<QPushButton*>(ControlWidget(control->name));
 }
 
 void FormWindow::SetTabOrder(std::span<const Control> controls) {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
 
@@ -38,6 +38,9 @@ class FormWindow : public QMainWindow {
 
  private:
   void BuildMenu(std::span<const MenuEntry> menu);
+  // Adds the menu item or bar command of `entry` to `menu`, wired to its click.
+  void AddCommand(QWidget* menu, const MenuEntry& entry);
+  [[nodiscard]] QPushButton* ButtonNamed(const Control* control) const;
   void BuildControls(const WindowDescription& description);
   void SetTabOrder(std::span<const Control> controls);
   void SetFrameAndPlace(const WindowProperties& properties);

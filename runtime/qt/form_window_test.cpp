@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
+#include "runtime/forms/runtime_error.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/window_test_support.h"
-#include "runtime/runtime_error.h"
 
 namespace runtime::qt {
 namespace {
@@ -629,20 +629,27 @@ class FormWindowTest : public QObject {
 
   void AssistiveToolsFindEveryControl_data() {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    QTest::newRow("a button by its caption") << "Ok"
-                                             << "OK"
+    QTest::newRow("a button by its caption") << "Ok" << int{QAccessible::Button} << "OK"
                                              << "";
-    QTest::newRow("the entry by its accessible name") << "Entry"
-                                                      << "Entry"
-                                                      << "";
-    QTest::newRow("a label by its caption, its role as description") << "Plate"
-                                                                     << "42"
-                                                                     << "Result";
+    QTest::newRow("the entry by its accessible name")
+        << "Entry" << int{QAccessible::EditableText} << "Entry"
+        << "";
+    QTest::newRow("a label by its caption") << "Phone" << int{QAccessible::StaticText} << "555-0142"
+                                            << "";
+    QTest::newRow("a named label, its caption as description")
+        << "Plate" << int{QAccessible::StaticText} << "Result"
+        << "42";
+    QTest::newRow("a line as a separator") << "Rule" << int{QAccessible::Separator} << ""
+                                           << "";
+    QTest::newRow("a picture as a graphic") << "Photo" << int{QAccessible::Graphic} << ""
+                                            << "";
   }
   void AssistiveToolsFindEveryControl() {
     QFETCH(QString, control);
+    QFETCH(int, role);
     QFETCH(QString, name);
     QFETCH(QString, description);
     Display display;
@@ -651,6 +658,7 @@ class FormWindowTest : public QObject {
     QWidget* widget = KeysOrDisplayControl(control);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible != nullptr);
+    QCOMPARE(int{accessible->role()}, role);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     QCOMPARE(accessible->text(QAccessible::Description), description);
   }

@@ -16,7 +16,7 @@
 
 #include "app/project.h"
 #include "app/window_registry.h"
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/geometry.h"
@@ -310,6 +310,7 @@ class FrmcalWindowTest : public QObject {
     QTest::addColumn<QString>("focus");
     QTest::newRow("12 +") << "12 +" << QStringList{"", "12", ""} << "cmdsum";
     QTest::newRow("30 + 12 +") << "30 + 12 +" << QStringList{"", "42", ""} << "cmdsum";
+    QTest::newRow("1.5 + 2.25 +") << "1.5 + 2.25 +" << QStringList{"", "3.75", ""} << "cmdsum";
     QTest::newRow("20 + 5 %") << "20 + 5 %" << QStringList{"5", "400", "%"} << "Cmdpersen";
     QTest::newRow("12 - 5 - 7 - 3 *") << "12 - 5 - 7 - 3 *" << QStringList{"", "3", ""} << "cmdmul";
     QTest::newRow("2 x^(Power) 10 x^(Power)")
@@ -598,8 +599,13 @@ class FrmcalWindowTest : public QObject {
     QCOMPARE(FindAccessible(root, QAccessible::EditableText, entry->text(QAccessible::Name)),
              entry);
     QCOMPARE(entry->text(QAccessible::Value), QString("5"));
-    QVERIFY(FindAccessible(root, QAccessible::StaticText, "400") != nullptr);
-    QVERIFY(FindAccessible(root, QAccessible::StaticText, "%") != nullptr);
+    // The running result and the marker by their roles, their texts read as descriptions.
+    QAccessibleInterface* result = FindAccessible(root, QAccessible::StaticText, "Result");
+    QVERIFY(result != nullptr);
+    QCOMPARE(result->text(QAccessible::Description), QString("400"));
+    QAccessibleInterface* marker = FindAccessible(root, QAccessible::StaticText, "Marker");
+    QVERIFY(marker != nullptr);
+    QCOMPARE(marker->text(QAccessible::Description), QString("%"));
   }
 
   // Ending.

@@ -2,7 +2,7 @@
 // pixels of a 96-dpi screen and applies each screen's device-pixel ratio itself.
 #include "runtime/qt/geometry.h"
 
-#include "runtime/pixels.h"
+#include "runtime/rules/pixels.h"
 
 namespace runtime::qt {
 namespace {

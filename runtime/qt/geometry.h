@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "runtime/icon_directory.h"
+#include "runtime/rules/icon_directory.h"
 
 namespace runtime::qt {
 namespace {

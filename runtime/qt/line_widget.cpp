@@ -1,10 +1,24 @@
 // Painting a line of the window's surface.
 #include "runtime/qt/line_widget.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPen>
 
 namespace runtime::qt {
+namespace {
+
+// Screen readers are told a line is a separator, which says nothing, rather than an unnamed
+// client area.
+QAccessibleInterface* SeparatorOfLine(const QString& className, QObject* object) {
+  if (className == QLatin1String(LineWidget::staticMetaObject.className()) &&
+      object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 LineWidget::LineWidget(const LinePixels& line, QColor colour, QWidget* parent)
     : QWidget(parent),
@@ -15,6 +29,10 @@ LineWidget::LineWidget(const LinePixels& line, QColor colour, QWidget* parent)
   // Only the line's own pixels are painted; what lies behind shows around it.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+  [[maybe_unused]] static const bool kFactoryInstalled = [] {
+    QAccessible::installFactory(&SeparatorOfLine);
+    return true;
+  }();
 }
 
 void LineWidget::paintEvent(QPaintEvent* /*event*/) {

@@ -1,13 +1,11 @@
-// The Qt back end's program-wide part: fonts and locale, window creation, the event loop,
+// The Qt back end's program-wide part: fonts, window creation, the event loop,
 // error messages and the end of the program.
 #include "runtime/qt/qt_forms.h"
 
-#include <QLocale>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
 #include <QWidget>
-#include <clocale>
 
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/controls.h"
@@ -22,10 +20,6 @@ QtForms::QtForms(const Project& project, std::unique_ptr<QApplication> applicati
     // Matches the program's desktop entry, which gives the desktop its name and icon.
     QGuiApplication::setDesktopFileName(ToQString(project.applicationId));
   }
-  // QApplication takes the C library's locale from the environment; numbers are read and
-  // written the English (United States) way whatever the user's locale.
-  std::setlocale(LC_NUMERIC, "C");
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   InstallFontSubstitutes();
   // The program ends when none of its windows is shown, by our rule alone: Qt's own counts
   // only windows being closed, and message boxes among them.

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "runtime/click_dispatch.h"
+#include "runtime/forms/click_dispatch.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/qt_forms.h"
 
@@ -68,7 +68,7 @@ Status QtWindow::SetText(std::string_view control, std::string_view text) {
   const Control* row = FindControl(description_, control);
   if (auto* label = qobject_cast<QLabel*>(widget);
       label != nullptr && row != nullptr && HoldsText(row->kind)) {
-    SetLabelCaption(*label, row->sizing, ToQString(text));
+    SetLabelCaption(*label, *row, ToQString(text));
     return kOk;
   }
   return kFailed;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/click_dispatch.h"
-#include "runtime/forms.h"
+#include "runtime/forms/click_dispatch.h"
+#include "runtime/forms/forms.h"
 #include "runtime/qt/form_window.h"
 
 namespace runtime::qt {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "runtime/click_dispatch.h"
+#include "runtime/forms/click_dispatch.h"
 
 namespace runtime::scripted {
 

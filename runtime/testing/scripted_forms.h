@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "runtime/forms.h"
-#include "runtime/runtime_error.h"
+#include "runtime/forms/forms.h"
+#include "runtime/forms/runtime_error.h"
 
 namespace runtime::scripted {
 

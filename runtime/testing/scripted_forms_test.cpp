@@ -11,7 +11,7 @@
 #include <string>
 #include <variant>
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/testing/test_window.h"
 
 namespace runtime::scripted {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::scripted {
 

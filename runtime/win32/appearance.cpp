@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "runtime/icon_directory.h"
+#include "runtime/rules/icon_directory.h"
 #include "runtime/win32/text.h"
 
 namespace runtime::win32 {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace runtime::win32 {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "runtime/captions.h"
+#include "runtime/rules/captions.h"
 #include "runtime/win32/appearance.h"
 #include "runtime/win32/text.h"
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "runtime/pixels.h"
+#include "runtime/forms/window_description.h"
+#include "runtime/rules/pixels.h"
 #include "runtime/win32/handles.h"
-#include "runtime/window_description.h"
 
 namespace runtime::win32 {
 

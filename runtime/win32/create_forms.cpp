@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 #include "runtime/win32/win32_forms.h"
 
 namespace runtime {

@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
-#include "runtime/click_dispatch.h"
-#include "runtime/navigable_stacking.h"
-#include "runtime/runtime_error.h"
-#include "runtime/tab_order.h"
+#include "runtime/forms/click_dispatch.h"
+#include "runtime/forms/runtime_error.h"
+#include "runtime/rules/button_roles.h"
+#include "runtime/rules/navigable_stacking.h"
+#include "runtime/rules/tab_order.h"
 #include "runtime/win32/appearance.h"
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/menu_bar.h"
@@ -343,10 +344,8 @@ void FormWindow::OnCommand(int id) {
   // Enter and Esc, from the dialog keys: only a cancel button answers Esc; Enter reaches the
   // default button through DM_GETDEFID, and nothing otherwise.
   if (id == IDCANCEL) {
-    const auto cancel = std::ranges::find(controls_, ButtonRole::Cancel,
-                                          [](const ChildControl& each) { return each.row->role; });
-    if (cancel != controls_.end()) {
-      Click(cancel->row->name, 0);
+    if (const Control* cancel = ButtonWithRole(description_.controls, ButtonRole::Cancel)) {
+      Click(cancel->name, 0);
     }
     return;
   }
@@ -367,12 +366,10 @@ LRESULT FormWindow::DefaultButtonId() const {
       return MAKELRESULT(control.id, DC_HASDEFID);
     }
   }
-  for (const ChildControl& control : controls_) {
-    if (control.row->role == ButtonRole::Default) {
-      return MAKELRESULT(control.id, DC_HASDEFID);
-    }
-  }
-  return 0;
+  const Control* byDefault = ButtonWithRole(description_.controls, ButtonRole::Default);
+  const auto button = std::ranges::find(controls_, byDefault, &ChildControl::row);
+  return byDefault != nullptr && button != controls_.end() ? MAKELRESULT(button->id, DC_HASDEFID)
+                                                           : 0;
 }
 
 void FormWindow::Click(std::string_view control, int index) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/click_dispatch.h"
-#include "runtime/forms.h"
+#include "runtime/forms/click_dispatch.h"
+#include "runtime/forms/forms.h"
 #include "runtime/win32/controls.h"
 #include "runtime/win32/handles.h"
 

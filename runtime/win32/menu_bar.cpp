@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/captions.h"
-#include "runtime/shortcut.h"
+#include "runtime/rules/captions.h"
+#include "runtime/rules/menu_tree.h"
+#include "runtime/rules/shortcut.h"
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/text.h"
 
@@ -47,21 +48,33 @@ HMENU MakeMenuBar(std::span<const MenuEntry> menu) {
     return nullptr;
   }
   MenuHandle bar(CreateMenu());
-  HMENU open = nullptr;  // the bar's menu that takes the items below it; the bar owns it
-  for (std::size_t row = 0; row < menu.size() && bar; ++row) {
-    const MenuEntry& entry = menu[row];
-    const std::wstring text = ItemText(entry);
-    if (entry.depth == 0) {
-      MenuHandle popup(CreatePopupMenu());
-      if (!popup || !AppendMenuW(bar.get(), MF_POPUP | MF_STRING,
-                                 reinterpret_cast<UINT_PTR>(popup.get()), text.c_str())) {
+  if (!bar) {
+    return nullptr;
+  }
+  for (const BarEntry& barEntry : MenuTree(menu)) {
+    const std::wstring text = ItemText(menu[barEntry.row]);
+    if (barEntry.items.empty()) {
+      if (!AppendMenuW(bar.get(), MF_STRING, static_cast<UINT_PTR>(MenuId(barEntry.row)),
+                       text.c_str())) {
         return nullptr;
       }
-      open = popup.release();
-    } else if (open == nullptr ||
-               !AppendMenuW(open, MF_STRING, static_cast<UINT_PTR>(MenuId(row)), text.c_str())) {
+      continue;
+    }
+    MenuHandle popup(CreatePopupMenu());
+    if (!popup) {
       return nullptr;
     }
+    for (const std::size_t item : barEntry.items) {
+      if (!AppendMenuW(popup.get(), MF_STRING, static_cast<UINT_PTR>(MenuId(item)),
+                       ItemText(menu[item]).c_str())) {
+        return nullptr;
+      }
+    }
+    if (!AppendMenuW(bar.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup.get()),
+                     text.c_str())) {
+      return nullptr;
+    }
+    popup.release();  // the bar owns it now
   }
   return bar.release();
 }

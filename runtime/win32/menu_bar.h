@@ -5,8 +5,8 @@
 
 #include <span>
 
+#include "runtime/forms/window_description.h"
 #include "runtime/win32/handles.h"
-#include "runtime/window_description.h"
 
 namespace runtime::win32 {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "runtime/forms.h"
-#include "runtime/open_windows.h"
+#include "runtime/forms/forms.h"
+#include "runtime/rules/open_windows.h"
 
 namespace runtime::win32 {
 

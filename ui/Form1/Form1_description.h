@@ -1,7 +1,7 @@
 // The about window as constant data: its properties and its controls front to back.
 #pragma once
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace ui::Form1 {
 

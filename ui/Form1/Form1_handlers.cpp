@@ -1,7 +1,7 @@
 // The about window's two button handlers.
 #include "ui/Form1/Form1_handlers.h"
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 
 namespace ui::Form1 {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/window_registry.h"
-#include "runtime/forms.h"
+#include "runtime/forms/forms.h"
 
 namespace ui::Form1 {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/testing/scripted_forms.h"
 #include "ui/catalogue.h"
 

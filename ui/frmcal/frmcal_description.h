@@ -2,7 +2,7 @@
 // four lines of the display box included) and its menu tree.
 #pragma once
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace ui::frmcal {
 

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "runtime/tab_order.h"
+#include "runtime/rules/tab_order.h"
 #include "runtime/testing/test_window.h"
 
 namespace ui::frmcal {

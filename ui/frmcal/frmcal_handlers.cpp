@@ -3,8 +3,8 @@
 #include "ui/frmcal/frmcal_handlers.h"
 
 #include "engine/operations.h"
-#include "runtime/checked_calls.h"
-#include "runtime/runtime_error.h"
+#include "runtime/forms/checked_calls.h"
+#include "runtime/forms/runtime_error.h"
 
 namespace ui::frmcal {
 namespace {

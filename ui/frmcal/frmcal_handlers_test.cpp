@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/checked_calls.h"
+#include "runtime/forms/checked_calls.h"
 #include "runtime/testing/scripted_forms.h"
 #include "ui/catalogue.h"
 

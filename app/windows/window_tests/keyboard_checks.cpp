@@ -10,7 +10,7 @@
 #include "app/windows/window_tests/text.h"
 #include "app/windows/window_tests/wait.h"
 #include "app/windows/window_tests/window_access.h"
-#include "runtime/tab_order.h"
+#include "runtime/rules/tab_order.h"
 #include "runtime/win32/control_ids.h"
 #include "ui/Form1/Form1_description.h"
 #include "ui/Form2/Form2_description.h"

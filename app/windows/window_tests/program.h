@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace app::windows::window_tests {
 

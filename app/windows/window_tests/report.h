@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/pixels.h"
+#include "runtime/rules/pixels.h"
 
 namespace app::windows::window_tests {
 

@@ -11,7 +11,7 @@
 
 #include "app/windows/window_tests/program.h"
 #include "app/windows/window_tests/report.h"
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
 
 namespace app::windows::window_tests {
 

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/pixels.h"
-#include "runtime/window_description.h"
+#include "runtime/forms/window_description.h"
+#include "runtime/rules/pixels.h"
 
 namespace app::windows::window_tests {
 

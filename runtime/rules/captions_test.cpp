@@ -1,0 +1,23 @@
+// Captions keep every character; self-sizing labels never cut a glyph off.
+#include "runtime/rules/captions.h"
+
+#include <gtest/gtest.h>
+
+namespace runtime {
+namespace {
+
+TEST(LiteralCaption, DoublesEveryAmpersandAndKeepsTheRest) {
+  EXPECT_EQ(LiteralCaption("x^(Power)"), "x^(Power)");
+  EXPECT_EQ(LiteralCaption("Fish & Chips"), "Fish && Chips");
+  EXPECT_EQ(LiteralCaption("&&&"), "&&&&&&");
+  EXPECT_EQ(LiteralCaption(""), "");
+  EXPECT_EQ(LiteralCaption("Café &"), "Café &&");
+}
+
+TEST(AutoSizedLabel, RoundsTheMeasuredTextUpAndKeepsItsCorner) {
+  EXPECT_EQ(AutoSizedLabel({10, 20}, 99.01, 13.0), (PixelRect{10, 20, 100, 13}));
+  EXPECT_EQ(AutoSizedLabel({0, 0}, 0.0, 0.0), (PixelRect{0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace runtime
