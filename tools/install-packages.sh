@@ -11,9 +11,11 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
 )
-# The Windows program: cross compiler, Wine to run it headless in Xvfb, and the executable check.
+# The Windows program: cross compiler, Wine to run it headless in Xvfb, the executable check,
+# and its installer: wixl builds it, msiinfo reads its tables.
 windows_packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools python3 wine wine64 fonts-wine xvfb xauth python3-pefile
+  wixl msitools
 )
 # The Debian package: building, linting and validating it.
 package_packages=(

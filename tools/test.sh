@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs every test:
 #   1. release build, warnings as errors: unit tests, window tests (offscreen), benchmarks;
 #   2. the Windows cross build (mingw-w64): the program, its unit and window tests under Wine
-#      in a headless X server, the executable's check, clang-tidy over its own sources;
+#      in a headless X server, the executable's check, clang-tidy over its own sources; the
+#      release executable built twice and compared, the installer installed and removed;
 #   3. clang-tidy over every C++ source of the Linux build, any finding an error;
 #   4. debug build with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
 #   5. the fuzz targets under libFuzzer: the engine for 30 seconds, the icon reader for 10;
@@ -24,11 +25,15 @@ ctest --preset ci
 step "Windows cross build and its tests under Wine"
 tools/test-windows.sh
 
+step "Windows release: the same executable from two builds, the installer under Wine"
+tools/test-reproducible.sh exe
+tools/test-installer.sh
+
 step "Static analysis"
 # With the release build's compile database; the fuzz targets are only in the fuzz preset's and
 # the Windows sources in the Windows build's, whose step checks them.
 # Each file's count of warnings from system headers, which .clang-tidy filters, is dropped.
-git ls-files '*.cpp' | grep -v -E '^(fuzz|runtime/win32|app/windows|bench/windows)/' |
+git ls-files '*.cpp' | grep -v -E '^(fuzz|runtime/win32|app/windows|app/behaviour/win32|bench/windows)/' |
   xargs -P 2 -n 1 clang-tidy -p build/ci --quiet 2>&1 |
   sed '/^[0-9]* warnings\{0,1\} generated\.$/d'
 

@@ -2,12 +2,14 @@
 """Checks the Windows program from the build machine: its resources and the DLLs it imports.
 
     check_executable.py PROGRAM.exe --icon ICO --group-id ID --image-ids ID...
-                        --version A.B.C.D --strings KEY=VALUE...
+                        --version A.B.C.D --strings KEY=VALUE... [--shipped MAX_BYTES]
 
 The executable must carry exactly the icon images of ICO under the image ids, in file order,
 and their group under the group id, all language neutral; the version record, in US English,
 with the version A.B.C.D and the version strings given; and the application manifest,
-language neutral. It may import only DLLs that every Windows 10 and 11 has.
+language neutral. It may import only DLLs that every Windows 10 and 11 has. With --shipped,
+it must also be the program as shipped: no debug sections, no link time in its header (so that
+two builds of the same sources are the same bytes) and at most MAX_BYTES long.
 
 Prints one line per check and a summary; exits with status 1 when a check fails and 2 when
 the arguments or the files cannot be read.
@@ -35,8 +37,8 @@ VOS__WINDOWS32 = 4
 VFT_APP = 1
 
 # The version strings, in the order the record lists them.
-VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalTrademarks", "ProductName",
-                "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
+VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalCopyright", "LegalTrademarks",
+                "ProductName", "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
 
 # DLLs of every Windows 10 and 11, matched without regard to case: the same list as the test
 # programs' (tools/wine/check-imports.sh). The C++ library, libgcc and winpthread are linked
@@ -219,6 +221,17 @@ def check_imports(report, pe):
                                      if foreign else ""))
 
 
+def check_shipped(report, pe, path, max_bytes):
+    debug = [section.Name.rstrip(b"\0").decode("ascii", "replace") for section in pe.sections
+             if section.Name.startswith(b".debug") or section.Name.startswith(b"/")]
+    report.check("no debug sections", not debug, ", ".join(debug) or "none")
+    stamp = pe.FILE_HEADER.TimeDateStamp
+    report.check("no link time", stamp == 0, f"header time stamp {stamp}")
+    size = path.stat().st_size
+    report.check("size", size <= max_bytes,
+                 f"{size} bytes, {size / 1048576:.3f} MiB (at most {max_bytes} bytes)")
+
+
 def version_numbers(text):
     parts = text.split(".")
     if len(parts) != 4 or not all(part.isdigit() and int(part) <= 0xFFFF for part in parts):
@@ -234,6 +247,7 @@ def parse_arguments():
     parser.add_argument("--image-ids", type=int, nargs="+", required=True)
     parser.add_argument("--version", type=version_numbers, required=True)
     parser.add_argument("--strings", nargs="+", required=True, metavar="KEY=VALUE")
+    parser.add_argument("--shipped", type=int, metavar="MAX_BYTES")
     arguments = parser.parse_args()
     pairs = [text.partition("=") for text in arguments.strings]
     arguments.strings = {key: value for key, _, value in pairs}
@@ -265,6 +279,8 @@ def main():
     check_version(report, pe, resources, arguments)
     check_manifest(report, resources)
     check_imports(report, pe)
+    if arguments.shipped is not None:
+        check_shipped(report, pe, arguments.executable, arguments.shipped)
     print(f"{report.passed} passed, {report.failed} failed")
     sys.exit(1 if report.failed else 0)
 

@@ -23,3 +23,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 get_filename_component(pellomar_wine_run "${CMAKE_CURRENT_LIST_DIR}/../../tools/wine/run.sh"
                        ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${pellomar_wine_run};--state;${CMAKE_BINARY_DIR}/wine")
+
+# The build's Python tools run on Debian, with Debian's Python 3 and its python3-pefile, even
+# where another Python 3 comes first on the PATH.
+set(Python3_EXECUTABLE /usr/bin/python3 CACHE FILEPATH "Python 3 with pefile")

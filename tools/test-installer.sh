@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Builds the Windows installer (the windows-release preset's pellomar_installer target) and
+# tests it under Wine the way a Windows user meets it, in a headless X server and a fresh
+# Wine prefix (tools/wine):
+#   1. its tables: per machine, a major-upgrade rule under the fixed upgrade code, no custom
+#      actions, a Start-menu shortcut with the program's icon;
+#   2. `msiexec /i ... /qn` puts the program, byte for byte, in Program Files\Pellomar, the
+#      shortcut in the Start menu and the product in "Apps & features" (name, version,
+#      publisher, contact, icon); installing it again changes nothing;
+#   3. the installed program opens its calculator window;
+#   4. `msiexec /x ... /qn` removes it: no file, shortcut or registry entry of it is left.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/windows-release
+state="$build/wine"
+title="Pellomar Advanced Calculator"
+upgrade_code="{BB96FB43-4998-4586-A67C-036CBD783E7C}"
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Steps 2 to 4, inside the Wine session that the script starts for itself below.
+if [ "${1:-}" = --inside ]; then
+  msi=$2
+  product_code=$3
+  # Wine's menu builder would mirror the shortcut into the Linux desktop's menus and keep a
+  # record of it in the registry: that is Wine's, not the installer's, and stays off.
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
+  drive_c="$WINEPREFIX/drive_c"
+  folder="$drive_c/Program Files/Pellomar"
+  uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
+  # Every file of the prefix and every registry line that names the product.
+  traces() {
+    find "$drive_c" | sort
+    wine regedit /E "$(winepath -w "$work/registry.reg")"
+    iconv -f UTF-16LE -t UTF-8 "$work/registry.reg" | tr -d '\r' |
+      grep -i -e pellomar -e "${product_code//[\{\}]/}" || true
+  }
+  traces >"$work/before"
+
+  echo "== msiexec /i $msi /qn"
+  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
+  cmp "$build/app/pellomar.exe" "$folder/pellomar.exe" ||
+    fail "Program Files\\Pellomar\\pellomar.exe is not the program built"
+  # Per machine, the shortcut belongs in all users' Start menu; Wine puts it in the installing
+  # user's, so either counts here.
+  shortcut=$(find "$drive_c/ProgramData" "$drive_c/users" -path '*/Start Menu/Programs/*' \
+    -name "$title.lnk" | head -n1)
+  [ -n "$shortcut" ] || fail "no Start-menu shortcut \"$title\""
+  echo "shortcut ${shortcut#"$drive_c/"}"
+  wine reg query "$uninstall_key" >"$work/entry" 2>/dev/null || fail "no entry $uninstall_key"
+  value() { tr -d '\r' <"$work/entry" | awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'; }
+  for pair in "DisplayName=$title" "DisplayVersion=$version" "Publisher=Pellomar" \
+    "Contact=alex.quillby@example.com" "NoModify=0x1"; do
+    [ "$(value "${pair%%=*}")" = "${pair#*=}" ] ||
+      fail "Apps & features: ${pair%%=*} is \"$(value "${pair%%=*}")\", not \"${pair#*=}\""
+  done
+  echo "Apps & features: $(value DisplayName) $(value DisplayVersion), $(value Publisher)"
+  # Wine keeps the product's icon as Windows Installer's ProductIcon, in the installer's cache.
+  wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | tr -d '\r' |
+    grep -q "ProductIcon.*$product_code.pellomar\.ico" || fail "the product has no icon"
+
+  echo "== msiexec /i again: nothing changes"
+  traces >"$work/installed"
+  grep -q -F "CurrentVersion\\Uninstall\\$product_code]" "$work/installed" ||
+    fail "the registry export does not show the product's entry"
+  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "a second msiexec /i ended with status $?"
+  traces | diff "$work/installed" - || fail "installing the same version again changed the above"
+
+  echo "== the installed program"
+  wine "C:\\Program Files\\Pellomar\\pellomar.exe" &
+  program_pid=$!
+  tenths=300
+  until xwininfo -root -tree | grep -q "\"$title\": "; do
+    kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended without a window"
+    tenths=$((tenths - 1))
+    [ "$tenths" -gt 0 ] || fail "no window titled \"$title\" within 30 seconds"
+    sleep 0.1
+  done
+  echo "window \"$title\" shown"
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+
+  echo "== msiexec /x $msi /qn"
+  wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x ended with status $?"
+  # Windows Installer's own cache folder may stay, empty; nothing of the product may.
+  traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
+    fail "uninstalling left the lines marked > above"
+  echo "nothing left"
+  exit 0
+fi
+
+tools/install-packages.sh test
+cmake --preset windows-release >/dev/null
+cmake --build --preset windows-release --target pellomar_installer
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+msi="$build/pellomar-$version-x64.msi"
+[ -f "$msi" ] || fail "$msi was not made"
+
+echo "== the installer's tables"
+table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
+property() { table Property | awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
+[ "$(property ALLUSERS)" = 1 ] || fail "not per machine: ALLUSERS is \"$(property ALLUSERS)\""
+[ "$(property UpgradeCode)" = "$upgrade_code" ] || fail "UpgradeCode is $(property UpgradeCode)"
+[ "$(property ProductVersion)" = "$version" ] || fail "ProductVersion $(property ProductVersion)"
+[ "$(property ARPPRODUCTICON)" = pellomar.ico ] || fail "no ARPPRODUCTICON"
+# The upgrade rule finds every other version under the upgrade code: older ones are removed
+# (RemoveExistingProducts), a newer one stops the installation.
+table Upgrade | awk -F'\t' -v code="$upgrade_code" '$1 == code' | grep -q WIX_UPGRADE_DETECTED ||
+  fail "no major-upgrade rule"
+table InstallExecuteSequence | grep -q '^RemoveExistingProducts' || fail "no RemoveExistingProducts"
+[ -z "$(table CustomAction)" ] || fail "custom actions: $(table CustomAction)"
+table Shortcut | awk -F'\t' '{ print $1, $2, $5, $9 }' | grep -q -x \
+  "StartMenuShortcut ProgramMenuFolder \[INSTALLDIR\]pellomar.exe pellomar.ico" ||
+  fail "no Start-menu shortcut to pellomar.exe with its icon: $(table Shortcut)"
+product_code=$(property ProductCode)
+echo "$msi: $version, product $product_code"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export work build version title
+tools/wine/xvfb.sh tools/wine/session.sh "$state" "$0" --inside "$msi" "$product_code"
+echo
+echo "The installer passed."
