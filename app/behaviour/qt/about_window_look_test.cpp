@@ -1,5 +1,6 @@
-// The about window as the program shows it after Help > About: its frame, layout, heading,
-// labels over the background, picture, focus and keys, driven by real clicks and keys.
+// The about window's look as only Qt's widgets and pixels show it, beside the behaviour
+// table: its frame, icon, fonts and colours, the heading's lines, the labels over the
+// background, the picture, and a screenshot for people to look at.
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -8,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_tests/program_fixture.h"
+#include "app/behaviour/qt/program_fixture.h"
 #include "runtime/qt/appearance.h"
 #include "ui/Form1/Form1_description.h"
 
-namespace app::window_tests {
+namespace app::behaviour::qt {
 namespace {
 
 const QColor kDarkGrey(0x40, 0x40, 0x40);
@@ -26,7 +27,7 @@ const std::vector<std::pair<const char*, const char*>> kLabels = {
 
 }  // namespace
 
-class AboutWindowTest : public QObject {
+class AboutWindowLookTest : public QObject {
   Q_OBJECT
 
  private:
@@ -58,12 +59,7 @@ class AboutWindowTest : public QObject {
 
   // The frame.
 
-  void TheTitleReadsPellomarCooperation() {
-    QCOMPARE(about_->windowTitle(), QString("Pellomar Cooperation"));
-  }
-
   void TheFrameIsFixedWithACloseBox() {
-    QCOMPARE(about_->centralWidget()->size(), kClientArea);
     QCOMPARE(about_->minimumSize(), about_->maximumSize());
     const Qt::WindowFlags flags = about_->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -110,24 +106,6 @@ class AboutWindowTest : public QObject {
 
   // The layout.
 
-  void ButtonsHeadingAndPictureKeepTheirBoxes_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("box");
-    QTest::newRow("Exit") << "Command2" << QRect(232, 144, 145, 33);
-    QTest::newRow("More Details") << "Command1" << QRect(32, 144, 145, 33);
-    QTest::newRow("the heading") << "Label1" << QRect(40, 16, 280, 117);
-    QTest::newRow("the picture") << "Image1" << QRect(328, 16, 89, 89);
-  }
-  void ButtonsHeadingAndPictureKeepTheirBoxes() {
-    QFETCH(QString, control);
-    QFETCH(QRect, box);
-    QWidget* widget = Control(about_, control);
-    QVERIFY(widget != nullptr);
-    QCOMPARE(widget->parentWidget(), about_->centralWidget());
-    QCOMPARE(widget->geometry(), box);
-    QVERIFY(widget->isVisible());
-  }
-
   void SelfSizingLabelsTakeOneLineOfTheirText_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QPoint>("topLeft");
@@ -151,19 +129,6 @@ class AboutWindowTest : public QObject {
     QVERIFY(qAbs(label->height() - metrics.height()) <= 1);
     // Shown whole: nothing of the text lies beyond the client area.
     QVERIFY(about_->centralWidget()->rect().contains(label->geometry()));
-  }
-
-  void TheControlsStackFrontToBack() {
-    // Qt lists siblings from the back to the front.
-    const QStringList backToFront = {"Image1", "Label1", "Label2", "Label5",   "Label6",
-                                     "Label7", "Label3", "Label8", "Command1", "Command2"};
-    QStringList stacked;
-    for (QObject* child : about_->centralWidget()->children()) {
-      if (child->isWidgetType()) {
-        stacked << child->objectName();
-      }
-    }
-    QCOMPARE(stacked, backToFront);
   }
 
   void EveryControlHasItsFont_data() {
@@ -285,68 +250,10 @@ class AboutWindowTest : public QObject {
 
   // Focus and keys.
 
-  void TheFocusOpensOnMoreDetails() {
-    QCOMPARE(QApplication::focusWidget(), Control(about_, "Command1"));
+  void MoreDetailsShowsItselfAsTheDefaultButton() {
     // More Details shows itself as the button Enter presses; Exit does not.
     QVERIFY(Control<QPushButton>(about_, "Command1")->isDefault());
     QVERIFY(!Control<QPushButton>(about_, "Command2")->isDefault());
-  }
-
-  void TabRunsBetweenTheTwoButtons_data() {
-    QTest::addColumn<int>("modifier");
-    QTest::addColumn<QStringList>("visits");
-    QTest::newRow("Tab three times")
-        << int{Qt::NoModifier} << QStringList{"Command2", "Command1", "Command2"};
-    QTest::newRow("Shift+Tab three times")
-        << int{Qt::ShiftModifier} << QStringList{"Command2", "Command1", "Command2"};
-  }
-  void TabRunsBetweenTheTwoButtons() {
-    QFETCH(int, modifier);
-    QFETCH(QStringList, visits);
-    QCOMPARE(TabVisits(visits.size(), static_cast<Qt::KeyboardModifiers>(modifier)), visits);
-  }
-
-  void KeysPressTheFocusedButton_data() {
-    QTest::addColumn<int>("tabs");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("aboutShown");
-    QTest::addColumn<bool>("detailsShown");
-    QTest::newRow("Enter on More Details") << 0 << int{Qt::Key_Return} << true << true;
-    QTest::newRow("keypad Enter on More Details") << 0 << int{Qt::Key_Enter} << true << true;
-    QTest::newRow("Space on More Details") << 0 << int{Qt::Key_Space} << true << true;
-    QTest::newRow("Tab, then Space on Exit") << 1 << int{Qt::Key_Space} << false << false;
-    QTest::newRow("Tab, then Enter on Exit") << 1 << int{Qt::Key_Return} << false << false;
-    QTest::newRow("Esc on More Details") << 0 << int{Qt::Key_Escape} << true << false;
-  }
-  void KeysPressTheFocusedButton() {
-    QFETCH(int, tabs);
-    QFETCH(int, key);
-    QFETCH(bool, aboutShown);
-    QFETCH(bool, detailsShown);
-    for (int tab = 0; tab < tabs; ++tab) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-    QCOMPARE(about_->isVisible(), aboutShown);
-    QCOMPARE(Program::Details() != nullptr && Program::Details()->isVisible(), detailsShown);
-    QVERIFY(Program::Calculator()->isVisible());
-  }
-
-  void LabelsAndThePictureReactToNothing_data() {
-    QTest::addColumn<QString>("control");
-    for (const auto& [control, shows] : kLabels) {
-      QTest::newRow(qPrintable(QString("click %1").arg(shows))) << control;
-    }
-    QTest::newRow("click the picture") << "Image1";
-  }
-  void LabelsAndThePictureReactToNothing() {
-    QFETCH(QString, control);
-    QWidget* widget = Control(about_, control);
-    QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
-    QTest::mouseClick(widget, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), Control(about_, "Command1"));
-    QVERIFY(about_->isVisible());
-    QCOMPARE(CountWindows("Form2"), 0);
   }
 
   // What the user sees, for a person to look at.
@@ -357,7 +264,7 @@ class AboutWindowTest : public QObject {
   }
 };
 
-}  // namespace app::window_tests
+}  // namespace app::behaviour::qt
 
-QTEST_MAIN(app::window_tests::AboutWindowTest)
-#include "about_window_test.moc"
+QTEST_MAIN(app::behaviour::qt::AboutWindowLookTest)
+#include "about_window_look_test.moc"

@@ -1,17 +1,15 @@
-// The whole program as it runs, for window tests: the Qt back end, the shell's registry with
-// the window catalogue and the calculator window opened as at start-up; and the user's ways
-// of reaching the windows, by real clicks and keys.
+// The whole program as it runs, for the Qt checks beside the behaviour table: the Qt back
+// end, the shell's registry with the window catalogue and the calculator window opened as at
+// start-up; the user's ways of reaching the windows; and reading the labels' pixels.
 #pragma once
 
 #include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMap>
 #include <QRect>
-#include <QStringList>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -24,15 +22,13 @@
 #include "runtime/qt/window_test_support.h"
 #include "ui/catalogue.h"
 
-namespace app::window_tests {
+namespace app::behaviour::qt {
 
 using runtime::qt::testing::Activate;
 using runtime::qt::testing::ChooseMenuItem;
 using runtime::qt::testing::Control;
-using runtime::qt::testing::CountWindows;
 using runtime::qt::testing::FindWindow;
 using runtime::qt::testing::Snapshot;
-using runtime::qt::testing::TabVisits;
 
 class Program {
  public:
@@ -46,9 +42,6 @@ class Program {
   }
 
   [[nodiscard]] WindowRegistry& Registry() { return registry_; }
-
-  // Runs the message loop as the program does, until the program ends; its exit code.
-  [[nodiscard]] int Run() { return forms_.Run(); }
 
   [[nodiscard]] static QMainWindow* Calculator() { return FindWindow("frmcal"); }
   [[nodiscard]] static QMainWindow* About() { return FindWindow("Form1"); }
@@ -81,29 +74,6 @@ class Program {
   static void CloseByCloseBox(QMainWindow* window) {
     if (window != nullptr) {
       window->close();
-    }
-  }
-
-  // The calculator's entry, running result and marker.
-  [[nodiscard]] static QStringList CalculatorTexts() {
-    QMainWindow* calculator = Calculator();
-    return {Control<QLineEdit>(calculator, "txtnum")->text(),
-            Control<QLabel>(calculator, "lblans")->text(),
-            Control<QLabel>(calculator, "LblSpc")->text()};
-  }
-
-  // Steps on the calculator such as "30 cmdsum 12": numbers are typed into the entry, control
-  // names are clicked.
-  static void Calculate(const QString& steps) {
-    QMainWindow* calculator = Calculator();
-    auto* entry = Control<QLineEdit>(calculator, "txtnum");
-    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-      if (step.startsWith("cmd") || step.startsWith("Cmd")) {
-        Click(calculator, step);
-      } else {
-        QTest::mouseClick(entry, Qt::LeftButton);
-        QTest::keyClicks(entry, step);
-      }
     }
   }
 
@@ -272,4 +242,4 @@ struct Coverage {
   return total / (3.0 * a.width() * a.height());
 }
 
-}  // namespace app::window_tests
+}  // namespace app::behaviour::qt

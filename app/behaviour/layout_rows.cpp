@@ -1,0 +1,171 @@
+// How the three windows look, in pixels of their client areas at 96 and 144 dots per inch,
+// written out as a user would measure them on the screen: the frames, each control's
+// rectangle and the name screen readers hear for it, the fonts, the menu and the tooltip.
+#include <array>
+#include <vector>
+
+#include "app/behaviour/behaviour_table.h"
+
+namespace app::behaviour {
+namespace {
+
+constexpr int kAuto = kSizedToText;
+
+constexpr std::string_view kNoNamesYet =
+    "pending: the Win32 back end does not hand the controls' names to MSAA yet";
+constexpr Marks kNamesPending = {.win32 = kNoNamesYet};
+constexpr std::string_view kNoDpi =
+    "QT_SCALE_FACTOR=1.5 gives Qt's offscreen platform a 144 dpi screen, but Qt lays widgets "
+    "out in device-independent pixels: every rectangle and font reads as at 96 dpi (Cmdpersen "
+    "at 232, 224, 57 x 49) and is scaled by 1.5 only when painted, after rounding at 96 dpi; "
+    "the 144 dpi numbers are the Win32 driver's to check";
+constexpr std::string_view kNoScreen =
+    "the scripted back end has no screen, no fonts and no screen reader";
+
+// clang-format off
+const std::vector<WindowRow> kWindows = {
+  // window   title                           client 96    client 144   place 96     place 144    sizable menu bar
+  {"frmcal", "Pellomar Advanced Calculator", {447, 306},  {671, 459},  Point{270, 268}, Point{405, 402}, true, true,
+   {"Cmdpersen", "cmdsq", "cmdcube", "cmdSqu", "cmdsum", "cmdsub", "cmdmul", "cmddiv", "cmdclr",
+    "txtnum", "Frame1", "Line4", "Line3", "Line2", "Line1", "LblSpc", "lblans"}},
+  {"Form1",  "Pellomar Cooperation",         {427, 295},  {641, 443},  std::nullopt, std::nullopt, false, false,
+   {"Command2", "Command1", "Label8", "Label3", "Label7", "Label6", "Label5", "Label2", "Label1",
+    "Image1"}},
+  {"Form2",  "Alex",                         {407, 308},  {611, 462},  std::nullopt, std::nullopt, true,  false,
+   {"Label3", "Label2", "Label1", "Label4", "Image1"}},
+};
+
+constexpr std::array kControls = std::to_array<ControlRow>({
+  // window   control      at 96 dpi                  at 144 dpi                 screen readers hear
+  {"frmcal", "Cmdpersen", {232, 224,  57,  49},      {348, 336,  85,  74},      "%",            },
+  {"frmcal", "cmdsq",     {160, 224,  57,  49},      {240, 336,  85,  74},      "x^(Power)",    },
+  {"frmcal", "cmdcube",   { 88, 224,  57,  49},      {132, 336,  85,  74},      "cube",         },
+  {"frmcal", "cmdSqu",    { 16, 224,  57,  49},      { 24, 336,  85,  74},      "Square",       },
+  {"frmcal", "cmdsum",    { 16, 168,  57,  49},      { 24, 252,  85,  74},      "+",            },
+  {"frmcal", "cmdsub",    { 88, 168,  57,  49},      {132, 252,  85,  74},      "-",            },
+  {"frmcal", "cmdmul",    {160, 168,  57,  49},      {240, 252,  85,  74},      "*",            },
+  {"frmcal", "cmddiv",    {232, 168,  57,  49},      {348, 252,  85,  74},      "/",            },
+  {"frmcal", "cmdclr",    {296, 168,  97, 105},      {444, 252, 146, 158},      "Clear",        },
+  {"frmcal", "txtnum",    { 16,  24, 385,  33},      { 24,  36, 578,  50},      "Entry",        kNamesPending},
+  {"frmcal", "Frame1",    {  8, 144, 393, 137},      { 12, 216, 590, 206},      "Pallete",      },
+  // A line covers the pixels it is drawn on, both ends included.
+  {"frmcal", "Line4",     {400,  64,   1,  41},      {600,  96,   1,  61},      kDecorative,        kNamesPending},
+  {"frmcal", "Line3",     { 16,  64, 385,   1},      { 24,  96, 577,   1},      kDecorative,        kNamesPending},
+  {"frmcal", "Line2",     { 16,  63,   1,  42},      { 24,  94,   1,  63},      kDecorative,        kNamesPending},
+  {"frmcal", "Line1",     { 16, 104, 385,   1},      { 24, 156, 577,   1},      kDecorative,        kNamesPending},
+  {"frmcal", "LblSpc",    {368,  75,  33,  29},      {552, 112,  50,  44},      "Marker",       kNamesPending},
+  {"frmcal", "lblans",    { 19,  75, 350,  29},      { 29, 113, 525,  44},      "Result",       kNamesPending},
+  {"Form1",  "Command2",  {232, 144, 145,  33},      {348, 216, 218,  50},      "Exit",         },
+  {"Form1",  "Command1",  { 32, 144, 145,  33},      { 48, 216, 218,  50},      "More Details", },
+  {"Form1",  "Label8",    {272, 248, kAuto, kAuto},  {408, 372, kAuto, kAuto},  "555-0142",     kNamesPending},
+  {"Form1",  "Label3",    {184, 272, kAuto, kAuto},  {276, 408, kAuto, kAuto},  "alex.quillby@example.com", kNamesPending},
+  {"Form1",  "Label7",    {  8, 264, kAuto, kAuto},  { 12, 396, kAuto, kAuto},  "Eastbrook.",   kNamesPending},
+  {"Form1",  "Label6",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  "Larkspur Lane,", kNamesPending},
+  {"Form1",  "Label5",    {  8, 216, kAuto, kAuto},  { 12, 324, kAuto, kAuto},  "221,",         kNamesPending},
+  {"Form1",  "Label2",    {  8, 192, kAuto, kAuto},  { 12, 288, kAuto, kAuto},  "Alex Quillby,", kNamesPending},
+  {"Form1",  "Label1",    { 40,  16, 280, 117},      { 60,  24, 420, 176},      "Pellomar Cooperation", kNamesPending},
+  {"Form1",  "Image1",    {328,  16,  89,  89},      {492,  24, 134, 134},      kDecorative,        kNamesPending},
+  {"Form2",  "Label3",    {  8, 288, kAuto, kAuto},  { 12, 432, kAuto, kAuto},  "555-0142",     kNamesPending},
+  {"Form2",  "Label2",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  "Class 12 B",   kNamesPending},
+  {"Form2",  "Label1",    {  8, 256,  57,  17},      { 12, 384,  86,  26},      "2009 A/L",     kNamesPending},
+  {"Form2",  "Label4",    {  8, 272, kAuto, kAuto},  { 12, 408, kAuto, kAuto},  "Eastbrook Grammar School", kNamesPending},
+  // The picture reaches beyond the client area, which cuts it off.
+  {"Form2",  "Image1",    {  0,   0, 408, 312},      {  0,   0, 612, 468},      kDecorative,        kNamesPending},
+});
+
+constexpr std::array kFonts = std::to_array<FontRow>({
+  // window   control      96  144  bold
+  {"frmcal", "txtnum",    18,  27, false},
+  {"frmcal", "lblans",    24,  36, false},
+  {"frmcal", "LblSpc",    24,  36, false},
+  {"frmcal", "cmdsum",    11,  17, false},
+  {"frmcal", "cmdsub",    11,  17, false},
+  {"frmcal", "cmdmul",    11,  17, false},
+  {"frmcal", "cmddiv",    11,  17, false},
+  {"frmcal", "cmdclr",    11,  17, false},
+  {"frmcal", "cmdSqu",    11,  17, false},
+  {"frmcal", "cmdcube",   11,  17, false},
+  {"frmcal", "cmdsq",     11,  17, false},
+  {"frmcal", "Cmdpersen", 11,  17, false},
+  {"frmcal", "Frame1",    11,  17, false},
+  {"Form1",  "Command2",  11,  17, false},
+  {"Form1",  "Command1",  11,  17, false},
+  {"Form1",  "Label8",    24,  36, true},
+  {"Form1",  "Label3",    15,  23, true},
+  {"Form1",  "Label7",    19,  29, true},
+  {"Form1",  "Label6",    19,  29, true},
+  {"Form1",  "Label5",    19,  29, true},
+  {"Form1",  "Label2",    19,  29, true},
+  {"Form1",  "Label1",    37,  56, true},
+  {"Form2",  "Label3",    13,  20, false},
+  {"Form2",  "Label2",    11,  17, false},
+  {"Form2",  "Label1",    11,  17, false},
+  {"Form2",  "Label4",    11,  17, false},
+});
+
+constexpr std::array kMenu = std::to_array<MenuRow>({
+  // item        caption    shortcut
+  {"mnfile",    "File",    ""},
+  {"mnexit",    "Exit",    "Ctrl+Q"},
+  {"mnedit",    "Edit",    ""},
+  {"mnclear",   "Clear",   "Ctrl+C"},
+  {"mnhelp",    "Help",    ""},
+  {"mnhelpme",  "Help me", "F1"},
+  {"mnabout",   "About",   "F2"},
+});
+
+constexpr std::array kTooltips = std::to_array<TooltipRow>({
+  {"frmcal", "cmdsq", "First enter the number.Then enter the power."},
+});
+// clang-format on
+
+}  // namespace
+
+bool Matches(const Rect& expected, const Rect& found) {
+  if (expected.width == kSizedToText) {
+    return found.left == expected.left && found.top == expected.top && found.width > 0 &&
+           found.height > 0;
+  }
+  return found == expected;
+}
+
+const std::vector<Step>& LayoutSteps() {
+  static const std::vector<Step> steps = {{Step::Kind::Click, "frmcal", "mnabout"},
+                                          {Step::Kind::Click, "Form1", "Command1"}};
+  return steps;
+}
+
+Marks LayoutMarks(int dpi) {
+  return {.scripted = kNoScreen, .qt = dpi == 96 ? std::string_view() : kNoDpi};
+}
+
+std::span<const WindowRow> WindowRows() {
+  return kWindows;
+}
+std::span<const ControlRow> ControlRows() {
+  return kControls;
+}
+std::span<const FontRow> FontRows() {
+  return kFonts;
+}
+std::span<const MenuRow> MenuRows() {
+  return kMenu;
+}
+std::span<const TooltipRow> TooltipRows() {
+  return kTooltips;
+}
+
+const Rect& RectAt(const ControlRow& row, int dpi) {
+  return dpi == 144 ? row.at144 : row.at96;
+}
+const Size& ClientAt(const WindowRow& row, int dpi) {
+  return dpi == 144 ? row.clientAt144 : row.clientAt96;
+}
+const std::optional<Point>& PlaceAt(const WindowRow& row, int dpi) {
+  return dpi == 144 ? row.placeAt144 : row.placeAt96;
+}
+int FontPixelsAt(const FontRow& row, int dpi) {
+  return dpi == 144 ? row.pixelsAt144 : row.pixelsAt96;
+}
+
+}  // namespace app::behaviour
