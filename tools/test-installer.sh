@@ -8,7 +8,8 @@
 #      shortcut in the Start menu and the product in "Apps & features" (name, version,
 #      publisher, contact, icon); installing it again changes nothing;
 #   3. the installed program opens its calculator window;
-#   4. `msiexec /x ... /qn` removes it: no file, shortcut or registry entry of it is left.
+#   4. `msiexec /x ... /qn` removes it: no file, shortcut or registry entry of it is left;
+#   5. a newer version (the same installer, renumbered) replaces it, and leaves nothing either.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,8 @@ fail() {
 if [ "${1:-}" = --inside ]; then
   msi=$2
   product_code=$3
+  newer_msi=$4
+  newer_code=$5
   # Wine's menu builder would mirror the shortcut into the Linux desktop's menus and keep a
   # record of it in the registry: that is Wine's, not the installer's, and stays off.
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
@@ -37,7 +40,7 @@ if [ "${1:-}" = --inside ]; then
     find "$drive_c" | sort
     wine regedit /E "$(winepath -w "$work/registry.reg")"
     iconv -f UTF-16LE -t UTF-8 "$work/registry.reg" | tr -d '\r' |
-      grep -i -e pellomar -e "${product_code//[\{\}]/}" || true
+      grep -i -e pellomar -e "${product_code//[\{\}]/}" -e "${newer_code//[\{\}]/}" || true
   }
   traces >"$work/before"
 
@@ -90,6 +93,18 @@ if [ "${1:-}" = --inside ]; then
   traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
     fail "uninstalling left the lines marked > above"
   echo "nothing left"
+
+  echo "== a newer version replaces it"
+  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
+  wine msiexec /i "$(winepath -w "$newer_msi")" /qn || fail "the newer msiexec /i: status $?"
+  ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "$version is still installed"
+  wine reg query "${uninstall_key%\\*}\\$newer_code" >/dev/null 2>&1 ||
+    fail "the newer version is not installed"
+  cmp "$build/app/pellomar.exe" "$folder/pellomar.exe" || fail "the newer version lacks the program"
+  wine msiexec /x "$(winepath -w "$newer_msi")" /qn || fail "msiexec /x ended with status $?"
+  traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
+    fail "uninstalling the newer version left the lines marked > above"
+  echo "replaced, then removed: nothing left"
   exit 0
 fi
 
@@ -121,7 +136,18 @@ echo "$msi: $version, product $product_code"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The newer version: the same tables under the same upgrade code, with a higher version and
+# its own product code, as the next release will have.
+newer_code="{0D7F3A52-6C1B-4E8A-9F25-3B8E4C71A6D0}"
+cp -r "$build/packaging/windows/stage" "$work/newer"
+sed -i -e "s/Id=\"${product_code//[\{\}]/}\"/Id=\"${newer_code//[\{\}]/}\"/" \
+  -e "s/Version=\"$version\"/Version=\"$((${version%%.*} + 1)).0.0\"/" "$work/newer/pellomar.wxs"
+(cd "$work/newer" && wixl --arch x64 --output newer.msi pellomar.wxs)
+[ "$(msiinfo export "$work/newer/newer.msi" Property | tr -d '\r' |
+  awk -F'\t' '$1 == "ProductCode" { print $2 }')" = "$newer_code" ] ||
+  fail "the newer installer was not renumbered"
 export work build version title
-tools/wine/xvfb.sh tools/wine/session.sh "$state" "$0" --inside "$msi" "$product_code"
+tools/wine/xvfb.sh tools/wine/session.sh "$state" "$0" --inside "$msi" "$product_code" \
+  "$work/newer/newer.msi" "$newer_code"
 echo
 echo "The installer passed."

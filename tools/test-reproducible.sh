@@ -55,7 +55,7 @@ build() {
 # neither folder.
 same() {
   local one="${folders[0]}/$1" two="${folders[1]}/$1" folder
-  [ -f "$one" ] && [ -f "$two" ] || fail "$1 was not made in both folders"
+  if [ ! -f "$one" ] || [ ! -f "$two" ]; then fail "$1 was not made in both folders"; fi
   sha256sum "$one" "$two"
   cmp "$one" "$two" || fail "the two builds of $(basename "$1") differ"
   for folder in "${folders[@]}" "${sources[@]}"; do
