@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a release build and tests it the way a Debian 12 user meets it:
-#   1. its control fields and files: dependencies, documentation, no maintainer scripts, and
-#      the one application id on the desktop entry, icons, metadata;
+#   1. its control fields and files: dependencies, documentation, no maintainer scripts, the
+#      one application id on the desktop entry, icons, metadata, and the MIT licence;
 #   2. lintian (no error, no warning), desktop-file-validate and appstreamcli on what it ships;
 #   3. `apt-get install ./pellomar_<version>_<arch>.deb`; /usr/bin/pellomar starts in a virtual
 #      X server and paints its calculator window, whose window class the desktop entry names;
@@ -110,6 +110,15 @@ changelog_date=$(zcat "$work/root/usr/share/doc/pellomar/changelog.gz" |
   dpkg-parsechangelog -l- -S Date)
 expected_release="<release version=\"$version\" date=\"$(date -u -d "$changelog_date" +%F)\""
 [ "$release" = "$expected_release" ] || fail "metadata has $release, changelog $expected_release"
+
+# The licence, MIT, and its holder, Pellomar, as LICENSE states them.
+copyright="$work/root/usr/share/doc/pellomar/copyright"
+grep -q -x 'Copyright: [0-9]* Pellomar' "$copyright" || fail "the copyright file's holder is not Pellomar"
+[ "$(grep -c -x 'License: MIT' "$copyright")" -eq 2 ] || fail "the copyright file's licence is not MIT"
+grep -q -x ' Permission is hereby granted, free of charge, to any person obtaining a copy' \
+  "$copyright" || fail "the copyright file lacks the MIT licence's text"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metadata's licence is not MIT"
+grep -q '<developer_name>Pellomar</developer_name>' "$metainfo" || fail "the metadata's developer"
 
 step "lintian, desktop-file-validate, appstreamcli"
 lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
