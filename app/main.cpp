@@ -9,6 +9,9 @@
 // The program reads no command line.
 int main() {
   const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject);
+  if (!forms) {
+    return runtime::kStartFailedExitCode;  // the back end has told the user why
+  }
   app::WindowRegistry registry(*forms, ui::WindowClasses());
   return app::Start(registry, *forms);
 }

@@ -10,6 +10,9 @@
 
 int main() {
   const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject);
+  if (!forms) {
+    return 1;
+  }
   bench::FirstPaint firstPaint(QStringLiteral("frmcal"));
   QCoreApplication::instance()->installEventFilter(&firstPaint);
   app::WindowRegistry registry(*forms, ui::WindowClasses());

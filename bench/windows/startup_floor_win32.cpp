@@ -1,79 +1,122 @@
-// The floor: a bare Win32 window with the calculator window's control mix at its sizes (a
-// menu bar of three menus and four items with their shortcuts, an entry, nine push buttons,
-// two labels, a group box and four one-pixel lines, all in the default GUI font), ending
-// after its first paint like the start-up probe.
+// The floor: a bare Win32 window with the calculator window's controls, menu bar and
+// shortcuts, taken row by row from the calculator's own description so that it cannot drift
+// from it, and made with the system's classes alone: none of the forms runtime's back end.
+// It ends after its first paint like the start-up probe.
 #include <windows.h>
 
-#include <array>
-#include <initializer_list>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "first_paint.h"
+#include "runtime/rules/pixels.h"
+#include "runtime/rules/shortcut.h"
+#include "ui/frmcal/frmcal_description.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"StartupFloor";
 constexpr wchar_t kTitle[] = L"Floor";
+constexpr int kFirstCommand = 1000;
 
-enum Command : WORD { kExit = 1, kClear, kHelpMe, kAbout };
+const runtime::WindowDescription& kCalculator = ui::frmcal::kDescription;
 
-// Front to back, at the calculator window's sizes in pixels at 96 dots per inch.
-struct Control {
-  const wchar_t* windowClass;
-  const wchar_t* text;
-  DWORD style;
-  int left, top, width, height;
-};
-constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kLine = SS_GRAYRECT;
-constexpr auto kControls = std::to_array<Control>({
-    {L"BUTTON", L"%", kButton, 232, 224, 57, 49},
-    {L"BUTTON", L"x^(Power)", kButton, 160, 224, 57, 49},
-    {L"BUTTON", L"cube", kButton, 88, 224, 57, 49},
-    {L"BUTTON", L"Square", kButton, 16, 224, 57, 49},
-    {L"BUTTON", L"+", kButton, 16, 168, 57, 49},
-    {L"BUTTON", L"-", kButton, 88, 168, 57, 49},
-    {L"BUTTON", L"*", kButton, 160, 168, 57, 49},
-    {L"BUTTON", L"/", kButton, 232, 168, 57, 49},
-    {L"BUTTON", L"Clear", kButton, 296, 168, 97, 105},
-    {L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 16, 24, 385, 33},
-    {L"BUTTON", L"Pallete", BS_GROUPBOX, 8, 144, 393, 137},
-    {L"STATIC", L"", kLine, 400, 64, 1, 41},
-    {L"STATIC", L"", kLine, 16, 64, 385, 1},
-    {L"STATIC", L"", kLine, 16, 63, 1, 42},
-    {L"STATIC", L"", kLine, 16, 104, 385, 1},
-    {L"STATIC", L"", SS_LEFT, 368, 75, 33, 29},
-    {L"STATIC", L"", SS_RIGHT, 19, 75, 350, 29},
-});
-constexpr int kClientWidth = 447;
-constexpr int kClientHeight = 306;
-constexpr POINT kPosition{270, 268};
-
-struct MenuItem {
-  Command command;
-  const wchar_t* caption;
-};
-
-void AddMenu(HMENU bar, const wchar_t* caption, std::initializer_list<MenuItem> items) {
-  HMENU menu = CreatePopupMenu();
-  for (const MenuItem& item : items) {
-    AppendMenuW(menu, MF_STRING, item.command, item.caption);
-  }
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), caption);
+std::wstring Wide(std::string_view text) {
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
 }
+
+struct SystemControl {
+  const wchar_t* windowClass;
+  DWORD style;
+  DWORD extendedStyle;
+};
+
+SystemControl SystemControlOf(const runtime::Control& row) {
+  switch (row.kind) {
+    case runtime::ControlKind::TextBox:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case runtime::ControlKind::PushButton:
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case runtime::ControlKind::Frame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
+    case runtime::ControlKind::Line:
+      return {L"STATIC", SS_GRAYRECT, 0};
+    case runtime::ControlKind::Label:
+    case runtime::ControlKind::Picture:
+      break;
+  }
+  return {L"STATIC",
+          static_cast<DWORD>(row.alignment == runtime::Alignment::Right ? SS_RIGHT : SS_LEFT), 0};
+}
+
+runtime::PixelRect AreaOf(const runtime::Control& row, int dpi) {
+  if (const auto* segment = std::get_if<runtime::Segment>(&row.geometry)) {
+    return runtime::ToPixels(*segment, dpi).bounds;
+  }
+  return runtime::ToPixels(std::get<runtime::Box>(row.geometry), dpi);
+}
+
+// The fonts of the table, each made once, as the program makes them. They live until the
+// program ends after its first paint.
+class Fonts {
+ public:
+  HFONT Of(const runtime::Font& font, int dpi) {
+    for (const auto& [made, handle] : made_) {
+      if (made.face == font.face && made.points == font.points && made.weight == font.weight) {
+        return handle;
+      }
+    }
+    HFONT handle =
+        CreateFontW(-static_cast<int>(std::lround(font.points * dpi / 72)), 0, 0, 0, font.weight,
+                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, Wide(font.face).c_str());
+    made_.emplace_back(font, handle);
+    return handle;
+  }
+
+ private:
+  std::vector<std::pair<runtime::Font, HFONT>> made_;
+};
 
 HMENU MakeMenuBar() {
   HMENU bar = CreateMenu();
-  AddMenu(bar, L"File", {{kExit, L"Exit\tCtrl+Q"}});
-  AddMenu(bar, L"Edit", {{kClear, L"Clear\tCtrl+C"}});
-  AddMenu(bar, L"Help", {{kHelpMe, L"Help me\tF1"}, {kAbout, L"About\tF2"}});
+  HMENU open = nullptr;
+  for (std::size_t row = 0; row < kCalculator.menu.size(); ++row) {
+    const runtime::MenuEntry& entry = kCalculator.menu[row];
+    std::wstring text = Wide(entry.caption);
+    if (!entry.shortcut.empty()) {
+      text += L"\t" + Wide(entry.shortcut);
+    }
+    if (entry.depth == 0) {
+      open = CreatePopupMenu();
+      AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(open), text.c_str());
+    } else {
+      AppendMenuW(open, MF_STRING, kFirstCommand + row, text.c_str());
+    }
+  }
   return bar;
 }
 
 HACCEL MakeShortcuts() {
-  std::array<ACCEL, 4> shortcuts = {{{FCONTROL | FVIRTKEY, 'Q', kExit},
-                                     {FCONTROL | FVIRTKEY, 'C', kClear},
-                                     {FVIRTKEY, VK_F1, kHelpMe},
-                                     {FVIRTKEY, VK_F2, kAbout}}};
+  std::vector<ACCEL> shortcuts;
+  for (std::size_t row = 0; row < kCalculator.menu.size(); ++row) {
+    if (const std::optional<runtime::Shortcut> shortcut =
+            runtime::ParseShortcut(kCalculator.menu[row].shortcut)) {
+      const BYTE flags = FVIRTKEY | (shortcut->ctrl ? FCONTROL : 0) |
+                         (shortcut->shift ? FSHIFT : 0) | (shortcut->alt ? FALT : 0);
+      const WORD key = shortcut->functionKey != 0
+                           ? static_cast<WORD>(VK_F1 + shortcut->functionKey - 1)
+                           : static_cast<WORD>(shortcut->key);
+      shortcuts.push_back({flags, key, static_cast<WORD>(kFirstCommand + row)});
+    }
+  }
   return CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
 }
 
@@ -86,6 +129,8 @@ LRESULT CALLBACK FloorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 HWND MakeWindow(HINSTANCE instance) {
+  const runtime::WindowProperties& properties = kCalculator.properties;
+  const int dpi = static_cast<int>(GetDpiForSystem());
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = &FloorProcedure;
@@ -97,23 +142,31 @@ HWND MakeWindow(HINSTANCE instance) {
     return nullptr;
   }
   constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+  RECT frame{0, 0, runtime::TwipsToPixels(properties.clientWidth, dpi),
+             runtime::TwipsToPixels(properties.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-  HWND window = CreateWindowExW(0, kClassName, kTitle, kStyle, kPosition.x, kPosition.y,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                MakeMenuBar(), instance, nullptr);
+  const runtime::PixelPoint place =
+      runtime::ToPixels(properties.startPosition.value_or(runtime::Point{0, 0}), dpi);
+  HWND window =
+      CreateWindowExW(0, kClassName, kTitle, kStyle, place.x + frame.left, place.y + frame.top,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, MakeMenuBar(),
+                      instance, nullptr);
   if (window == nullptr) {
     return nullptr;
   }
-  const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const Control& control : kControls) {
-    HWND child = CreateWindowExW(0, control.windowClass, control.text,
-                                 WS_CHILD | WS_VISIBLE | control.style, control.left, control.top,
-                                 control.width, control.height, window, nullptr, instance, nullptr);
+  Fonts fonts;
+  for (const runtime::Control& row : kCalculator.controls) {
+    const SystemControl made = SystemControlOf(row);
+    const runtime::PixelRect area = AreaOf(row, dpi);
+    HWND child = CreateWindowExW(made.extendedStyle, made.windowClass, Wide(row.caption).c_str(),
+                                 WS_CHILD | WS_VISIBLE | made.style, area.left, area.top,
+                                 area.width, area.height, window, nullptr, instance, nullptr);
     if (child == nullptr) {
       return nullptr;
     }
-    SendMessageW(child, WM_SETFONT, font, FALSE);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts.Of(row.font.value_or(properties.font), dpi)),
+                 FALSE);
   }
   return window;
 }

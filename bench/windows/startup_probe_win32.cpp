@@ -15,9 +15,9 @@
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
   const std::unique_ptr<runtime::Forms> forms = runtime::CreateForms(app::kProject);
-  if (!bench::EndAfterFirstPaint(
-          std::wstring(runtime::win32::kFormClassName),
-          runtime::win32::ToWide(ui::frmcal::kDescription.properties.title))) {
+  if (!forms || !bench::EndAfterFirstPaint(
+                    std::wstring(runtime::win32::kFormClassName),
+                    runtime::win32::ToWide(ui::frmcal::kDescription.properties.title))) {
     return 1;
   }
   app::WindowRegistry registry(*forms, ui::WindowClasses());

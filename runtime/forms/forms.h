@@ -97,8 +97,10 @@ inline constexpr int kStartFailedExitCode = 1;
 
 // The back end linked into the program: Qt on Linux, Win32 on Windows. It leaves the user's
 // locale alone: the number services never read it, and write and read '.' as the decimal
-// point whatever the locale. A back end that cannot reach the screen at all tells
-// the user as ReportStartFailure would, and ends the process with kStartFailedExitCode.
+// point whatever the locale. A back end that cannot reach the screen at all tells the user
+// why, as ReportStartFailure would, and returns nullptr: the caller then ends the program
+// with kStartFailedExitCode. (Qt alone still ends the process itself, with that code, when
+// its platform fails in a way Qt never returns from.)
 std::unique_ptr<Forms> CreateForms(const Project& project);
 
 }  // namespace runtime

@@ -1,5 +1,5 @@
-// The program's forms back end on Linux: Qt 6 Widgets, opened with a guard for the one
-// failure Qt would otherwise end in an abort, a screen it cannot reach.
+// The program's forms back end on Linux: Qt 6 Widgets, opened only where a screen is given,
+// and with a guard for a given screen that does not answer, which Qt would end in an abort.
 #include <QApplication>
 #include <QMessageLogContext>
 #include <cstdlib>
@@ -25,7 +25,7 @@ OpeningState* opening = nullptr;
 
 // Holds Qt's notes while the platform opens, for a sound start would show them after all. A
 // fatal one means no platform could open a window: Qt would abort with advice that does not
-// apply, so the program says what it tried and ends.
+// apply and never returns to the caller, so the program says what it tried and ends here.
 void GuardOpening(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {
   if (type == QtFatalMsg) {
     qt::WriteStartFailure(
@@ -34,6 +34,13 @@ void GuardOpening(QtMsgType type, const QMessageLogContext& /*context*/, const Q
     std::_Exit(kStartFailedExitCode);
   }
   opening->held.emplace_back(type, text);
+}
+
+// Whether the environment names anything a window could open on: a platform of the user's
+// choice, an X11 display or a Wayland socket. Without any, Qt's platform fails for sure.
+bool NamesAScreen(const char* platform, const char* x11Display, const char* waylandDisplay) {
+  const auto given = [](const char* value) { return value != nullptr && *value != '\0'; };
+  return given(platform) || given(x11Display) || given(waylandDisplay);
 }
 
 std::unique_ptr<QApplication> OpenApplication(const Project& project) {
@@ -58,6 +65,14 @@ std::unique_ptr<QApplication> OpenApplication(const Project& project) {
 }  // namespace
 
 std::unique_ptr<Forms> CreateForms(const Project& project) {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  const char* x11Display = std::getenv("DISPLAY");
+  const char* waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+  if (!NamesAScreen(platform, x11Display, waylandDisplay)) {
+    qt::WriteStartFailure(project.title,
+                          qt::NoDisplayMessage(platform, x11Display, waylandDisplay));
+    return nullptr;
+  }
   return std::make_unique<qt::QtForms>(project, OpenApplication(project));
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/rules/icon_directory.h"
+#include "runtime/win32/com.h"
 #include "runtime/win32/text.h"
 
 namespace runtime::win32 {
@@ -20,48 +21,6 @@ constexpr int kPointsPerInch = 72;
 constexpr DWORD kIconFormatVersion = 0x00030000;
 // The TrueType face that took over from "MS Sans Serif" in every Windows since 2000.
 constexpr const wchar_t* kTrueTypeSuccessor = L"Microsoft Sans Serif";
-
-int SystemColourIndex(SystemColour colour) {
-  switch (colour) {
-    case SystemColour::ButtonFace:
-      return COLOR_BTNFACE;
-    case SystemColour::ButtonText:
-      return COLOR_BTNTEXT;
-    case SystemColour::Highlight:
-      return COLOR_HIGHLIGHT;
-    case SystemColour::InfoText:
-      return COLOR_INFOTEXT;
-    case SystemColour::WindowBackground:
-      return COLOR_WINDOW;
-  }
-  return COLOR_WINDOW;
-}
-
-using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
-using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-
-// COM's object factory, for the imaging component. Only the pictures of the about and details
-// windows need it, so COM is loaded and started on their first use rather than with the
-// program: the calculator window opens without it. Null when the system lacks it.
-CoCreateInstanceFunction ComObjectFactory() {
-  static const CoCreateInstanceFunction factory = []() -> CoCreateInstanceFunction {
-    HMODULE ole = LoadLibraryW(L"ole32.dll");
-    if (ole == nullptr) {
-      return nullptr;
-    }
-    // GetProcAddress gives every function one type; each is cast back to its own.
-    const auto initialize = reinterpret_cast<CoInitializeExFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoInitializeEx")));
-    const auto create = reinterpret_cast<CoCreateInstanceFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoCreateInstance")));
-    if (initialize == nullptr || create == nullptr ||
-        FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-      return nullptr;
-    }
-    return create;
-  }();
-  return factory;
-}
 
 // Releases a COM interface on every way out.
 template <typename Interface>
@@ -111,9 +70,29 @@ bool DrawsAtHeight(HFONT font, int height) {
 
 }  // namespace
 
+int SystemColourIndex(SystemColour colour) {
+  switch (colour) {
+    case SystemColour::ButtonFace:
+      return COLOR_BTNFACE;
+    case SystemColour::ButtonText:
+      return COLOR_BTNTEXT;
+    case SystemColour::Highlight:
+      return COLOR_HIGHLIGHT;
+    case SystemColour::InfoText:
+      return COLOR_INFOTEXT;
+    case SystemColour::WindowBackground:
+      return COLOR_WINDOW;
+  }
+  return COLOR_WINDOW;
+}
+
+COLORREF ToColorRef(Rgb colour) {
+  return RGB((colour.value >> 16U) & 0xFFU, (colour.value >> 8U) & 0xFFU, colour.value & 0xFFU);
+}
+
 std::optional<COLORREF> ResolveColour(const Colour& colour) {
   if (const auto* rgb = std::get_if<Rgb>(&colour)) {
-    return RGB((rgb->value >> 16U) & 0xFFU, (rgb->value >> 8U) & 0xFFU, rgb->value & 0xFFU);
+    return ToColorRef(*rgb);
   }
   if (const auto* role = std::get_if<SystemColour>(&colour)) {
     return GetSysColor(SystemColourIndex(*role));

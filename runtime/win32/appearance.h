@@ -10,6 +10,11 @@
 
 namespace runtime::win32 {
 
+// The system colour index (COLOR_...) of a colour role.
+[[nodiscard]] int SystemColourIndex(SystemColour colour);
+
+[[nodiscard]] COLORREF ToColorRef(Rgb colour);
+
 // The colour to paint with, or nullopt for the platform's own colour of that kind of control.
 [[nodiscard]] std::optional<COLORREF> ResolveColour(const Colour& colour);
 

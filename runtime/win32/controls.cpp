@@ -1,8 +1,6 @@
 // Building, placing and painting the controls. Positions come from the description alone.
 #include "runtime/win32/controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
@@ -79,10 +77,9 @@ UINT AlignmentFlags(const Control& row) {
   return flags;
 }
 
-void Fill(HDC dc, const RECT& rect, COLORREF colour) {
-  const BrushHandle brush(CreateSolidBrush(colour));
-  if (brush) {
-    FillRect(dc, &rect, brush.get());
+void Fill(HDC dc, const RECT& rect, HBRUSH brush) {
+  if (brush != nullptr) {
+    FillRect(dc, &rect, brush);
   }
 }
 
@@ -127,11 +124,12 @@ void PaintLabel(const DRAWITEMSTRUCT& item, const ChildControl& label, const Sur
   if (row.backdrop == Backdrop::Transparent) {
     PaintSurfaceBehind(item.hDC, item.rcItem, label, surface);
   } else {
-    Fill(item.hDC, item.rcItem, ResolveColour(row.backColour).value_or(surface.background));
+    Fill(item.hDC, item.rcItem, surface.brushes.Of(row.backColour, surface.background));
   }
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, ResolveColour(row.foreColour).value_or(GetSysColor(COLOR_BTNTEXT)));
-  const HGDIOBJ previous = SelectObject(item.hDC, label.font.get());
+  // Without a font of its own (null) the label draws in the device context's.
+  const HGDIOBJ previous = SelectObject(item.hDC, label.font);
   std::wstring caption = WindowText(item.hwndItem);
   RECT box = item.rcItem;
   DrawTextW(item.hDC, caption.data(), static_cast<int>(caption.size()), &box, AlignmentFlags(row));
@@ -154,7 +152,10 @@ bool CreateChild(HWND parent, ChildControl& control) {
     return false;
   }
   // Rows are made front to back, so each goes behind those made before it.
-  SetWindowPos(control.handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!SetWindowPos(control.handle, HWND_BOTTOM, 0, 0, 0, 0,
+                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE)) {
+    return false;
+  }
   if (row.kind == ControlKind::TextBox) {
     // The system's default stops at 32767 characters; the entry takes texts of any length.
     SendMessageW(control.handle, EM_SETLIMITTEXT, 0, 0);
@@ -165,13 +166,15 @@ bool CreateChild(HWND parent, ChildControl& control) {
   return true;
 }
 
-void PlaceChild(ChildControl& control, const Font& windowFont, int dpi) {
+void PlaceChild(ChildControl& control, HFONT font, int dpi) {
   const Control& row = *control.row;
-  control.font = MakeFont(row.font.value_or(windowFont), dpi);
-  SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(control.font.get()), FALSE);
+  if (font != control.font) {
+    SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    control.font = font;
+  }
   control.area = AreaAt(row, dpi);
   if (row.kind == ControlKind::Label && row.sizing == Sizing::AutoSize) {
-    const SIZE text = MeasureCaption(control.handle, control.font.get());
+    const SIZE text = MeasureCaption(control.handle, font);
     control.area = AutoSizedLabel({control.area.left, control.area.top}, text.cx, text.cy);
   }
   SetWindowPos(control.handle, nullptr, control.area.left, control.area.top, control.area.width,
@@ -194,7 +197,7 @@ void PaintChild(const DRAWITEMSTRUCT& item, const ChildControl& control, const S
       break;
     case ControlKind::Line:
       Fill(item.hDC, item.rcItem,
-           ResolveColour(control.row->foreColour).value_or(GetSysColor(COLOR_WINDOWTEXT)));
+           surface.brushes.Of(control.row->foreColour, GetSysColorBrush(COLOR_WINDOWTEXT)));
       break;
     case ControlKind::TextBox:
     case ControlKind::PushButton:

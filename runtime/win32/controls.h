@@ -10,6 +10,7 @@
 
 #include "runtime/forms/window_description.h"
 #include "runtime/rules/pixels.h"
+#include "runtime/win32/brushes.h"
 #include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
@@ -18,24 +19,25 @@ struct ChildControl {
   const Control* row = nullptr;
   int id = 0;
   HWND handle = nullptr;  // destroyed with its parent
-  FontHandle font;
-  BitmapHandle picture;  // pictures only; null when the bytes could not be decoded
-  PixelRect area{};      // in the parent's client area, at the window's dpi
+  HFONT font = nullptr;   // kept by the window's font cache; null: the system's font
+  BitmapHandle picture;   // pictures only; null when the bytes could not be decoded
+  PixelRect area{};       // in the parent's client area, at the window's dpi
 };
 
 // Creates the child window of `control`'s row, at the back of its siblings, or returns false
 // when the system refuses.
 [[nodiscard]] bool CreateChild(HWND parent, ChildControl& control);
 
-// Gives the control its font, place and size for `dpi`; a self-sizing label takes the size
-// of its current caption.
-void PlaceChild(ChildControl& control, const Font& windowFont, int dpi);
+// Gives the control `font` and its place and size for `dpi`; a self-sizing label takes the
+// size of its current caption.
+void PlaceChild(ChildControl& control, HFONT font, int dpi);
 
 // What lies behind a transparent label: the window's background and the pictures further
-// back.
+// back; and the window's brushes to paint with.
 struct Surface {
-  COLORREF background;
+  HBRUSH background;
   std::span<const ChildControl> controls;  // front to back, as created
+  Brushes& brushes;
 };
 
 // Paints an owner-drawn control into `item`'s device context.

@@ -1,8 +1,6 @@
 // Building a window from its description, the messages it answers, and its texts.
 #include "runtime/win32/form_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "runtime/forms/click_dispatch.h"
@@ -12,8 +10,10 @@
 #include "runtime/rules/tab_order.h"
 #include "runtime/win32/appearance.h"
 #include "runtime/win32/control_ids.h"
+#include "runtime/win32/last_error.h"
 #include "runtime/win32/menu_bar.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/tooltips.h"
 #include "runtime/win32/win32_forms.h"
 
 namespace runtime::win32 {
@@ -22,6 +22,8 @@ namespace {
 // Posted to a window once it was hidden: by the time it arrives, the event that hid it is
 // handled, and the program ends if no window of ours is left shown.
 constexpr UINT kCheckEndMessage = WM_APP + 1;
+// Posted at the window's first paint: the tooltips come once the window is up.
+constexpr UINT kAddTooltipsMessage = WM_APP + 2;
 
 DWORD StyleOf(Border border) {
   const DWORD common = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -31,12 +33,6 @@ DWORD StyleOf(Border border) {
 
 DWORD ExtendedStyleOf(Border border) {
   return border == Border::FixedDialog ? WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW : WS_EX_APPWINDOW;
-}
-
-// The status of the system call that just failed.
-Status LastErrorStatus() {
-  const DWORD error = GetLastError();
-  return error == 0 ? kFailed : Status{static_cast<std::int32_t>(HRESULT_FROM_WIN32(error))};
 }
 
 }  // namespace
@@ -57,12 +53,15 @@ FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                 menu, GetModuleHandleW(nullptr), this));
   if (!window_) {
+    const Status refused = LastErrorStatus();
     DestroyMenu(menu);
-    fail();
+    CheckStatus(refused, properties.name, properties.name, Operation::Create);
   }
+  // Without the table the menu items still work, by the mouse and by the menu keys.
+  SetLastError(ERROR_SUCCESS);
   accelerators_ = MakeAccelerators(description_.menu);
-  if (const std::optional<COLORREF> colour = ResolveColour(properties.background)) {
-    background_.reset(CreateSolidBrush(*colour));
+  if (!accelerators_ && GetLastError() != ERROR_SUCCESS) {
+    forms_.Shortfalls().Note(Shortfall::Shortcuts, GetLastError());
   }
   BuildControls();
   if (controls_.size() != description_.controls.size()) {
@@ -70,13 +69,18 @@ FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding
   }
   const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
   Place(dpi);
-  PlaceOnScreen(dpi);
+  MoveOntoScreen(dpi);
   SetIcons(dpi);
   forms_.Windows().Add(*this);
 }
 
 FormWindow::~FormWindow() {
   forms_.Windows().Remove(*this);
+}
+
+void FormWindow::DetachingWindowDeleter::operator()(HWND window) const {
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
 }
 
 void FormWindow::BuildControls() {
@@ -92,46 +96,66 @@ void FormWindow::BuildControls() {
       controls_.pop_back();
       return;
     }
-  }
-  for (const ChildControl& control : controls_) {
-    if (control.row->tooltip.empty()) {
-      continue;
-    }
-    if (tooltips_ == nullptr) {
-      tooltips_ =
-          CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr, nullptr, nullptr);
-    }
-    std::wstring text = ToWide(control.row->tooltip);
-    TOOLINFOW tool{};
-    // The size every version of the common controls accepts.
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_.get();
-    tool.uId = reinterpret_cast<UINT_PTR>(control.handle);
-    tool.lpszText = text.data();
-    if (tooltips_ != nullptr) {
-      SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (row->kind == ControlKind::Picture && !control.picture) {
+      forms_.Shortfalls().Note(Shortfall::Pictures, static_cast<DWORD>(E_FAIL));
     }
   }
 }
 
 void FormWindow::Place(int dpi) {
   for (ChildControl& control : controls_) {
-    PlaceChild(control, description_.properties.font, dpi);
+    HFONT font = fonts_.At(control.row->font.value_or(description_.properties.font), dpi);
+    if (font == nullptr) {
+      forms_.Shortfalls().Note(Shortfall::Fonts, GetLastError());
+    }
+    PlaceChild(control, font, dpi);
+  }
+  // Every control holds its font for `dpi` now: those of the old dpi can go.
+  fonts_.KeepOnly(dpi);
+  dpi_ = dpi;
+}
+
+RECT FormWindow::FrameAround(int dpi) const {
+  const WindowProperties& properties = description_.properties;
+  HWND window = window_.get();
+  const RECT client{0, 0, TwipsToPixels(properties.clientWidth, dpi),
+                    TwipsToPixels(properties.clientHeight, dpi)};
+  RECT frame = client;
+  // Should the system refuse, the frame is taken as the client area: FitClientArea then
+  // grows the window by what its borders take.
+  return AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                                  GetMenu(window) != nullptr,
+                                  static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                                  static_cast<UINT>(dpi)) != FALSE
+             ? frame
+             : client;
+}
+
+void FormWindow::FitClientArea(int dpi) {
+  // A menu bar that wraps takes more than the one line the frame allowed for, and a frame
+  // sized for a dpi the window does not have yet is off by its borders: the client area
+  // keeps the described size all the same.
+  HWND window = window_.get();
+  RECT client{};
+  RECT frame{};
+  if (!GetClientRect(window, &client) || !GetWindowRect(window, &frame)) {
+    return;
+  }
+  const int missingWidth =
+      TwipsToPixels(description_.properties.clientWidth, dpi) - (client.right - client.left);
+  const int missingHeight =
+      TwipsToPixels(description_.properties.clientHeight, dpi) - (client.bottom - client.top);
+  if (missingWidth != 0 || missingHeight != 0) {
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + missingWidth,
+                 frame.bottom - frame.top + missingHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-void FormWindow::PlaceOnScreen(int dpi) {
+void FormWindow::MoveOntoScreen(int dpi) {
   const WindowProperties& properties = description_.properties;
   HWND window = window_.get();
-  const int clientWidth = TwipsToPixels(properties.clientWidth, dpi);
-  const int clientHeight = TwipsToPixels(properties.clientHeight, dpi);
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectExForDpi(
-      &frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), GetMenu(window) != nullptr,
-      static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+  const RECT frame = FrameAround(dpi);
   PixelRect wanted{0, 0, frame.right - frame.left, frame.bottom - frame.top};
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   if (properties.startPosition) {
@@ -150,23 +174,33 @@ void FormWindow::PlaceOnScreen(int dpi) {
     flags |= SWP_NOMOVE;  // the platform places the window
   }
   SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.width, wanted.height, flags);
-  // A menu bar that wraps takes more than the one line the frame allowed for: the client
-  // area keeps its size all the same.
-  RECT client{};
-  GetClientRect(window, &client);
-  const int missing = clientHeight - (client.bottom - client.top);
-  if (missing != 0) {
-    SetWindowPos(window, nullptr, 0, 0, wanted.width, wanted.height + missing,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  FitClientArea(dpi);
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The new dpi comes from the message: the window's own may not have changed yet. The
+  // client area's size comes from the description, the place from the system's suggestion.
+  Place(dpi);
+  SetIcons(dpi);
+  const RECT frame = FrameAround(dpi);
+  SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea(dpi);
 }
 
 void FormWindow::SetIcons(int dpi) {
   const Asset icon = description_.properties.icon;
-  bigIcon_ = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi)));
-  smallIcon_ = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)));
-  SendMessageW(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  SendMessageW(window_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  IconHandle big = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi)));
+  IconHandle small = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)));
+  if ((!big || !small) && !icon.empty()) {
+    forms_.Shortfalls().Note(Shortfall::Icons, GetLastError());
+  }
+  // The window takes the new icons before the old ones are freed, so that it never draws
+  // with a freed one.
+  SendMessageW(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageW(window_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  bigIcon_ = std::move(big);
+  smallIcon_ = std::move(small);
 }
 
 Status FormWindow::Show() {
@@ -207,9 +241,8 @@ Status FormWindow::SetText(std::string_view control, std::string_view text) {
     return LastErrorStatus();
   }
   if (child->row->kind == ControlKind::Label) {
-    // A self-sizing label takes the size of its new caption.
-    PlaceChild(*child, description_.properties.font,
-               static_cast<int>(GetDpiForWindow(window_.get())));
+    // A self-sizing label takes the size of its new caption, in the font it has.
+    PlaceChild(*child, child->font, dpi_);
   }
   return kOk;
 }
@@ -238,6 +271,10 @@ COLORREF FormWindow::Background() const {
   return ResolveColour(description_.properties.background).value_or(GetSysColor(COLOR_BTNFACE));
 }
 
+HBRUSH FormWindow::BackgroundBrush() {
+  return brushes_.Of(description_.properties.background, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -261,9 +298,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
       RECT client{};
       GetClientRect(window, &client);
-      const BrushHandle system(background_ ? nullptr : CreateSolidBrush(Background()));
-      FillRect(reinterpret_cast<HDC>(wParam), &client,
-               background_ ? background_.get() : system.get());
+      FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
       return 1;
     }
     case WM_CTLCOLORSTATIC:
@@ -274,19 +309,36 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetTextColor(dc,
                      ResolveColour(frame->row->foreColour).value_or(GetSysColor(COLOR_BTNTEXT)));
         SetBkColor(dc, ResolveColour(frame->row->backColour).value_or(Background()));
-        if (background_) {
-          return reinterpret_cast<LRESULT>(background_.get());
-        }
+        return reinterpret_cast<LRESULT>(BackgroundBrush());
       }
       break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (const ChildControl* control = ControlWithId(static_cast<int>(item.CtlID))) {
-        PaintChild(item, *control, Surface{Background(), controls_});
+        PaintChild(item, *control, Surface{BackgroundBrush(), controls_, brushes_});
         return TRUE;
       }
       break;
     }
+    case WM_PAINT:
+      if (!tooltipsAsked_) {
+        tooltipsAsked_ = true;
+        if (!PostMessageW(window, kAddTooltipsMessage, 0, 0)) {
+          forms_.Shortfalls().Note(Shortfall::Tooltips, GetLastError());
+        }
+      }
+      break;
+    case kAddTooltipsMessage:
+      tooltips_ = AddTooltips(window, controls_, forms_.Shortfalls());
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      // The system's brushes have their new colours already: everything paints again with
+      // them. Common controls learn of the change from their parent.
+      if (tooltips_ != nullptr) {
+        SendMessageW(tooltips_, WM_SYSCOLORCHANGE, wParam, lParam);
+      }
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return 0;
     case WM_COMMAND:
       if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
         OnCommand(LOWORD(wParam));
@@ -321,16 +373,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowWindow(window, SW_HIDE);
       AfterHiding();
       return 0;
-    case WM_DPICHANGED: {
-      const int dpi = LOWORD(wParam);
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      Place(dpi);
-      SetIcons(dpi);
-      SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
+    case WM_GETDPISCALEDSIZE: {
+      // The size the window will have at the new dpi, from its description, so that the
+      // system suggests a place for that size.
+      const RECT frame = FrameAround(static_cast<int>(wParam));
+      *reinterpret_cast<SIZE*>(lParam) = SIZE{frame.right - frame.left, frame.bottom - frame.top};
+      return TRUE;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case kCheckEndMessage:
       forms_.Windows().EndProgramIfNoneShown(forms_);
       return 0;

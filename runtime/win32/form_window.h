@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/forms.h"
+#include "runtime/win32/brushes.h"
 #include "runtime/win32/controls.h"
+#include "runtime/win32/font_cache.h"
 #include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
@@ -45,27 +49,42 @@ class FormWindow final : public Window {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void BuildControls();
   void Place(int dpi);
-  void PlaceOnScreen(int dpi);
+  void MoveOntoScreen(int dpi);
+  // The window's frame around its client area at (0, 0), at `dpi`.
+  [[nodiscard]] RECT FrameAround(int dpi) const;
+  void FitClientArea(int dpi);
   void SetIcons(int dpi);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   [[nodiscard]] ChildControl* ControlNamed(std::string_view name);
   [[nodiscard]] ChildControl* ControlWithId(int id);
   [[nodiscard]] COLORREF Background() const;
+  [[nodiscard]] HBRUSH BackgroundBrush();
   void OnCommand(int id);
   [[nodiscard]] LRESULT DefaultButtonId() const;
   void Click(std::string_view control, int index);
   void AfterHiding();
 
+  // Destroys a window of ours once it no longer leads to its object: messages sent while
+  // it is destroyed never reach a half-destroyed FormWindow.
+  struct DetachingWindowDeleter {
+    void operator()(HWND window) const;
+  };
+
   const WindowDescription& description_;
   Win32Forms& forms_;
   ClickHandlers handlers_;
   std::vector<ChildControl> controls_;  // front to back
-  BrushHandle background_;
+  FontCache fonts_;
+  Brushes brushes_;
   IconHandle bigIcon_;
   IconHandle smallIcon_;
   AcceleratorHandle accelerators_;
+  int dpi_ = kStandardDpi;  // the dpi the window is laid out for
+  bool tooltipsAsked_ = false;
   HWND tooltips_ = nullptr;   // owned by the window: destroyed with it
   HWND lastFocus_ = nullptr;  // the control that had the focus when the window lost it
-  WindowHandle window_;       // destroyed first, before the objects it paints with
+  // Destroyed first, before the objects it paints with.
+  std::unique_ptr<std::remove_pointer_t<HWND>, DetachingWindowDeleter> window_;
 };
 
 }  // namespace runtime::win32

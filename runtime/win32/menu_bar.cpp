@@ -15,8 +15,14 @@
 namespace runtime::win32 {
 namespace {
 
+// Keeps the thread's last error: a menu is destroyed on the way out of a failed call, whose
+// error the caller reads after.
 struct MenuDeleter {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
+  void operator()(HMENU menu) const {
+    const DWORD error = GetLastError();
+    DestroyMenu(menu);
+    SetLastError(error);
+  }
 };
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
@@ -74,7 +80,7 @@ HMENU MakeMenuBar(std::span<const MenuEntry> menu) {
                      text.c_str())) {
       return nullptr;
     }
-    popup.release();  // the bar owns it now
+    static_cast<void>(popup.release());  // the bar owns it now
   }
   return bar.release();
 }

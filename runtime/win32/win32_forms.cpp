@@ -1,14 +1,19 @@
 // The Win32 back end's program-wide part.
 #include "runtime/win32/win32_forms.h"
 
-#include <commctrl.h>
+#include <cstdio>
 
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/form_window.h"
+#include "runtime/win32/last_error.h"
 #include "runtime/win32/text.h"
 
 namespace runtime::win32 {
 namespace {
+
+// The exit code when the system's message queue fails under a running program: neither a
+// failed start nor the program's own end.
+constexpr int kMessageQueueFailedExitCode = 2;
 
 BOOL CALLBACK HideIfOurs(HWND window, LPARAM /*unused*/) {
   if (FormWindow::Of(window) != nullptr) {
@@ -34,7 +39,9 @@ int Win32Forms::Run() {
       return static_cast<int>(message.wParam);
     }
     if (got == -1) {
-      return kStartFailedExitCode;
+      std::fprintf(stderr, "pellomar: the message queue failed (error 0x%08lX).\n",
+                   static_cast<unsigned long>(GetLastError()));
+      return kMessageQueueFailedExitCode;
     }
     // Keys go to our window's shortcuts first, so they win over the focused control (Ctrl+C
     // never reaches the entry), then to the dialog keys: Tab, Enter, Esc.
@@ -70,18 +77,27 @@ void Win32Forms::Report(HWND window, const std::exception& error) const {
   MessageBoxW(owner, ToWide(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-bool PrepareProcess() {
-  // The manifest declares it too; this covers a program started without its manifest.
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+Status Win32Forms::PrepareProcess() {
+  // A program run from a downloads folder must not load a planted copy of a system library.
+  if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    shortfalls_.Note(Shortfall::DllSearchPath, GetLastError());
+  }
+  // The manifest declares it too, and then the system refuses to set it again: what counts
+  // is that the windows end up aware of each screen's dpi.
+  if (!SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
+    const DWORD refused = GetLastError();
+    if (GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) !=
+        DPI_AWARENESS_PER_MONITOR_AWARE) {
+      shortfalls_.Note(Shortfall::DpiAwareness, refused);
+    }
+  }
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = FormWindow::Procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kFormClassName.data();
-  return RegisterClassExW(&windowClass) != 0;
+  return RegisterClassExW(&windowClass) != 0 ? kOk : LastErrorStatus();
 }
 
 }  // namespace runtime::win32

@@ -9,6 +9,7 @@
 
 #include "runtime/forms/forms.h"
 #include "runtime/rules/open_windows.h"
+#include "runtime/win32/shortfalls.h"
 
 namespace runtime::win32 {
 
@@ -29,14 +30,17 @@ class Win32Forms final : public Forms {
   // window owns while it is shown.
   void Report(HWND window, const std::exception& error) const;
   [[nodiscard]] OpenWindows& Windows() { return windows_; }
+  [[nodiscard]] ShortfallLog& Shortfalls() { return shortfalls_; }
+
+  // Makes the process ready for our windows: system libraries from the system folder only,
+  // per-monitor dpi, our window class. A failed status when the system refuses the class,
+  // without which no window can be made; the rest it can do without is noted.
+  [[nodiscard]] Status PrepareProcess();
 
  private:
   std::wstring title_;
   OpenWindows windows_;
+  ShortfallLog shortfalls_;
 };
-
-// Makes the process ready for our windows: per-monitor dpi, the common controls, our window
-// class. False when the system refuses.
-[[nodiscard]] bool PrepareProcess();
 
 }  // namespace runtime::win32

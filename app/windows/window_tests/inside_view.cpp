@@ -42,7 +42,7 @@ std::wstring NameFor(const wchar_t* prefix) {
 
 }  // namespace
 
-std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary) {
+std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary, int newDpi) {
   HMODULE library = LoadLibraryW(hookLibrary.c_str());
   const auto hookProcedure =
       library != nullptr ? reinterpret_cast<HOOKPROC>(
@@ -57,6 +57,13 @@ std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrar
   const Hook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProcedure, library,
                                     GetWindowThreadProcessId(window, nullptr)));
   if (!memory || !replied || !hook) {
+    return std::nullopt;
+  }
+  if (auto* request = static_cast<ProbeReply*>(
+          MapViewOfFile(memory.get(), FILE_MAP_WRITE, 0, 0, sizeof(ProbeReply)))) {
+    request->newDpi = newDpi;
+    UnmapViewOfFile(request);
+  } else {
     return std::nullopt;
   }
   const UINT question = RegisterWindowMessageW(kProbeMessage);

@@ -30,7 +30,9 @@ struct InsideView {
 };
 
 // Looks inside the process of `window`; nullopt when the hook cannot be set or the program
-// does not answer by the deadline.
-[[nodiscard]] std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary);
+// does not answer by the deadline. With `newDpi`, the window is first told that its dpi
+// changed to it, as the system tells it when it moves to another screen.
+[[nodiscard]] std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary,
+                                                   int newDpi = 0);
 
 }  // namespace app::windows::window_tests

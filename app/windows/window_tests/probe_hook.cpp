@@ -1,7 +1,7 @@
 // A message hook that the driver sets on the program's thread, so that it runs inside the
 // program: under Wine only the process that made a menu or a font can read it. Asked by a
-// posted message, it writes the window's menu tree and its controls' fonts into the driver's
-// shared memory and signals the driver.
+// posted message, it tells the window of a new dpi when asked to, then writes the window's
+// menu tree and its controls' fonts into the driver's shared memory and signals the driver.
 #include <windows.h>
 
 #include <cwchar>
@@ -71,6 +71,13 @@ void Reply(HWND window, WPARAM processId) {
       memory != nullptr ? MapViewOfFile(memory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeReply)) : nullptr;
   if (view != nullptr && replied != nullptr) {
     auto* reply = static_cast<ProbeReply*>(view);
+    if (const auto dpi = static_cast<WORD>(reply->newDpi); dpi != 0) {
+      // Where the window is now is the place the system would suggest.
+      RECT suggested{};
+      GetWindowRect(window, &suggested);
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
     reply->menuItems = 0;
     ReadMenu(GetMenu(window), 0, *reply);
     reply->controls = 0;

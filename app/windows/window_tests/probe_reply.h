@@ -32,6 +32,10 @@ struct ControlFontRecord {
 };
 
 struct ProbeReply {
+  // Written by the driver: a dpi that the window is first told it now has (WM_DPICHANGED,
+  // sent inside its process, where the message's rectangle can be read); 0 for none. Asked
+  // again, as the driver does until the hook answers, the hook changes to the same dpi.
+  std::int32_t newDpi;
   std::int32_t menuItems;  // the menu tree in menu-bar order, each menu followed by its items
   MenuItemRecord menu[32];
   std::int32_t controls;  // the window's children, front to back

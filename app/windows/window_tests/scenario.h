@@ -62,5 +62,6 @@ void CheckKeyboard(Run& run);
 void CheckMenusAndShortcuts(Run& run);
 void CheckCalculations(Run& run);
 void CheckWindowLifecycle(Run& run);
+void CheckDpiChange(Run& run);
 
 }  // namespace app::windows::window_tests
