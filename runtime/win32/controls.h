@@ -19,6 +19,7 @@ struct ChildControl {
   const Control* row = nullptr;
   int id = 0;
   HWND handle = nullptr;  // destroyed with its parent
+  WNDPROC systemProcedure = nullptr;  // its class's, behind the answers to screen readers
   HFONT font = nullptr;   // kept by the window's font cache; null: the system's font
   BitmapHandle picture;   // pictures only; null when the bytes could not be decoded
   PixelRect area{};       // in the parent's client area, at the window's dpi

@@ -12,6 +12,7 @@
 #include "runtime/win32/control_ids.h"
 #include "runtime/win32/last_error.h"
 #include "runtime/win32/menu_bar.h"
+#include "runtime/win32/screen_reader.h"
 #include "runtime/win32/text.h"
 #include "runtime/win32/tooltips.h"
 #include "runtime/win32/win32_forms.h"
@@ -92,7 +93,7 @@ void FormWindow::BuildControls() {
     ChildControl& control = controls_.emplace_back();
     control.row = row;
     control.id = ControlId(static_cast<std::size_t>(row - description_.controls.data()));
-    if (!CreateChild(window_.get(), control)) {
+    if (!CreateChild(window_.get(), control) || !AnswerScreenReaders(control)) {
       controls_.pop_back();
       return;
     }
@@ -368,6 +369,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
+    case WM_NEXTDLGCTL: {
+      // As a dialog answers it: the control given, or the next or previous tab stop.
+      HWND target = LOWORD(lParam) != 0
+                        ? reinterpret_cast<HWND>(wParam)
+                        : GetNextDlgTabItem(window, GetFocus(), static_cast<BOOL>(wParam != 0));
+      if (target != nullptr && IsChild(window, target)) {
+        SetFocus(target);
+      }
+      return 0;
+    }
     case WM_CLOSE:
       // The close box only hides the window: its instance lives on and can be shown again.
       ShowWindow(window, SW_HIDE);
@@ -422,6 +433,30 @@ LRESULT FormWindow::DefaultButtonId() const {
   const auto button = std::ranges::find(controls_, byDefault, &ChildControl::row);
   return byDefault != nullptr && button != controls_.end() ? MAKELRESULT(button->id, DC_HASDEFID)
                                                            : 0;
+}
+
+bool FormWindow::ArrowMovesFocus(const MSG& message) {
+  if (message.message != WM_KEYDOWN) {
+    return false;
+  }
+  bool backwards = false;
+  switch (message.wParam) {
+    case VK_RIGHT:
+    case VK_DOWN:
+      break;
+    case VK_LEFT:
+    case VK_UP:
+      backwards = true;
+      break;
+    default:
+      return false;
+  }
+  const auto pressedOn = std::ranges::find(controls_, message.hwnd, &ChildControl::handle);
+  if (pressedOn == controls_.end() || pressedOn->row->kind != ControlKind::PushButton) {
+    return false;
+  }
+  SendMessageW(window_.get(), WM_NEXTDLGCTL, backwards ? 1 : 0, FALSE);
+  return true;
 }
 
 void FormWindow::Click(std::string_view control, int index) {

@@ -42,6 +42,10 @@ class FormWindow final : public Window {
   [[nodiscard]] static FormWindow* Of(HWND window);
   // The shortcuts to translate before anything else sees a key; null without any.
   [[nodiscard]] HACCEL Accelerators() const { return accelerators_.get(); }
+  // An arrow key pressed on a push button moves the focus along the tab order, as in any
+  // dialog: Right and Down to the next control, Left and Up to the previous one. True when
+  // `message` was such a key and is handled; a text box keeps its arrows for the caret.
+  bool ArrowMovesFocus(const MSG& message);
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -44,14 +44,14 @@ int Win32Forms::Run() {
       return kMessageQueueFailedExitCode;
     }
     // Keys go to our window's shortcuts first, so they win over the focused control (Ctrl+C
-    // never reaches the entry), then to the dialog keys: Tab, Enter, Esc.
+    // never reaches the entry), then to the dialog keys: Tab, Enter, Esc, and arrows.
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (const FormWindow* form = FormWindow::Of(root)) {
+    if (FormWindow* form = FormWindow::Of(root)) {
       if (form->Accelerators() != nullptr &&
           TranslateAcceleratorW(root, form->Accelerators(), &message) != 0) {
         continue;
       }
-      if (IsDialogMessageW(root, &message) != 0) {
+      if (form->ArrowMovesFocus(message) || IsDialogMessageW(root, &message) != 0) {
         continue;
       }
     }

@@ -2,7 +2,8 @@
 // afresh for each scenario and drives it from outside, by window messages and by real input.
 //   window_tests PROGRAM.exe PICTURES_FOLDER DPI [GROUP...]
 // DPI is the dots per inch the screen of the run has; every expected rectangle scales with it.
-// Named GROUPs (layout, keyboard, menus, calculations, lifecycle, dpi) run alone.
+// Named GROUPs (layout, keyboard, menus, calculations, lifecycle, dpi, arrows,
+// screenreaders) run alone.
 // Prints each failed check and the closing line "N passed, M failed"; exits 1 on any failure.
 #include <windows.h>
 
@@ -29,6 +30,8 @@ const std::pair<std::wstring_view, void (*)(Run&)> kGroups[] = {
     {L"calculations", app::windows::window_tests::CheckCalculations},
     {L"lifecycle", app::windows::window_tests::CheckWindowLifecycle},
     {L"dpi", app::windows::window_tests::CheckDpiChange},
+    {L"arrows", app::windows::window_tests::CheckArrowKeys},
+    {L"screenreaders", app::windows::window_tests::CheckScreenReaderNames},
 };
 
 // The probe hook's library lies beside this program.

@@ -63,5 +63,7 @@ void CheckMenusAndShortcuts(Run& run);
 void CheckCalculations(Run& run);
 void CheckWindowLifecycle(Run& run);
 void CheckDpiChange(Run& run);
+void CheckArrowKeys(Run& run);
+void CheckScreenReaderNames(Run& run);
 
 }  // namespace app::windows::window_tests

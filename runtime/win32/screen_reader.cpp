@@ -1,0 +1,260 @@
+// The system's accessible object of a control, with the name, role and description of the
+// shared rule put in front of it.
+#include "runtime/win32/screen_reader.h"
+
+#include <oleacc.h>
+
+#include <atomic>
+#include <string>
+
+#include "runtime/rules/accessibility.h"
+#include "runtime/win32/com.h"
+#include "runtime/win32/system_library.h"
+#include "runtime/win32/text.h"
+
+namespace runtime::win32 {
+namespace {
+
+// IAccessible's interface id, written out: the one in mingw-w64's libraries is not the
+// interface the system answers for.
+constexpr IID kAccessibleInterface = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+using SysAllocStringFunction = BSTR(WINAPI*)(const OLECHAR*);
+
+// The accessibility library's functions, loaded at the first question.
+struct AccessibilityLibrary {
+  CreateStdAccessibleObjectFunction standardObject;
+  LresultFromObjectFunction answer;
+  SysAllocStringFunction newString;
+};
+
+const AccessibilityLibrary& Library() {
+  static const AccessibilityLibrary library{
+      SystemFunction<CreateStdAccessibleObjectFunction>(L"oleacc.dll", "CreateStdAccessibleObject"),
+      SystemFunction<LresultFromObjectFunction>(L"oleacc.dll", "LresultFromObject"),
+      SystemFunction<SysAllocStringFunction>(L"oleaut32.dll", "SysAllocString")};
+  return library;
+}
+
+bool IsSelf(const VARIANT& child) {
+  return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// What the rule says of one control, copied out, so that an object a screen reader still
+// holds outlives the window safely.
+struct Said {
+  HWND control;
+  std::wstring name;
+  LONG role;  // 0: the system's role for the control
+  bool captionDescribes;
+};
+
+Said SaidOf(const ChildControl& control) {
+  const Accessibility rule = AccessibilityOf(*control.row);
+  LONG role = 0;
+  if (rule.decorative) {
+    role = control.row->kind == ControlKind::Line ? ROLE_SYSTEM_SEPARATOR : ROLE_SYSTEM_GRAPHIC;
+  }
+  return {control.handle, ToWide(rule.name), role, rule.captionDescribes};
+}
+
+// COM interfaces have no virtual destructor by design: an object deletes itself in Release.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+// The system's object with the rule's name, role and description in front. Everything else
+// is the system's.
+class RuledAccessible final : public IAccessible {
+ public:
+  RuledAccessible(IAccessible* system, Said said) : system_(system), said_(std::move(said)) {}
+  ~RuledAccessible() { system_->Release(); }
+  RuledAccessible(const RuledAccessible&) = delete;
+  RuledAccessible& operator=(const RuledAccessible&) = delete;
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    if (object == nullptr) {
+      return E_POINTER;
+    }
+    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) ||
+        IsEqualIID(id, kAccessibleInterface)) {
+      *object = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) {
+      delete this;
+    }
+    return left;
+  }
+
+  // IDispatch
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return system_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+    return system_->GetTypeInfo(index, locale, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override {
+    return system_->GetIDsOfNames(id, names, count, locale, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                   DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* badArgument) override {
+    return system_->Invoke(member, id, locale, flags, parameters, result, exception, badArgument);
+  }
+
+  // IAccessible: the rule's three answers.
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (!IsSelf(child)) {
+      return system_->get_accName(child, name);
+    }
+    return Text(said_.name, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (!IsSelf(child) || said_.role == 0) {
+      return system_->get_accRole(child, role);
+    }
+    if (role == nullptr) {
+      return E_POINTER;
+    }
+    role->vt = VT_I4;
+    role->lVal = said_.role;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    if (!IsSelf(child) || !said_.captionDescribes) {
+      return system_->get_accDescription(child, description);
+    }
+    // The caption as it is now: the program rewrites it as it runs.
+    return Text(WindowText(said_.control), description);
+  }
+
+  // IAccessible: the system's answers.
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return system_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    return system_->get_accChildCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+    return system_->get_accChild(child, object);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return system_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    return system_->get_accState(child, state);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return system_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return system_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    return system_->get_accKeyboardShortcut(child, shortcut);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return system_->get_accFocus(child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    return system_->get_accSelection(children);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return system_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return system_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                        VARIANT child) override {
+    return system_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    return system_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
+    return system_->accHitTest(left, top, child);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return system_->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return system_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return system_->put_accValue(child, value);
+  }
+
+ private:
+  // A text for the caller, who frees it; none (S_FALSE) for an empty one.
+  static HRESULT Text(const std::wstring& text, BSTR* out) {
+    if (out == nullptr) {
+      return E_POINTER;
+    }
+    if (text.empty()) {
+      *out = nullptr;
+      return S_FALSE;
+    }
+    *out = Library().newString(text.c_str());
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
+
+  IAccessible* system_;
+  Said said_;
+  std::atomic<ULONG> references_{1};
+};
+
+#pragma GCC diagnostic pop
+
+// The answer to WM_GETOBJECT for the control's client object; 0 to let the system answer.
+LRESULT Answer(const ChildControl& control, WPARAM flags) {
+  const AccessibilityLibrary& library = Library();
+  if (library.standardObject == nullptr || library.answer == nullptr ||
+      library.newString == nullptr || ComObjectFactory() == nullptr) {
+    return 0;
+  }
+  IAccessible* system = nullptr;
+  if (FAILED(library.standardObject(control.handle, OBJID_CLIENT, kAccessibleInterface,
+                                    reinterpret_cast<void**>(&system)))) {
+    return 0;
+  }
+  auto* ruled = new RuledAccessible(system, SaidOf(control));
+  const LRESULT answer = library.answer(kAccessibleInterface, flags, ruled);
+  ruled->Release();
+  return answer > 0 ? answer : 0;
+}
+
+LRESULT CALLBACK AnsweringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto* control =
+      reinterpret_cast<const ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+    if (const LRESULT answer = Answer(*control, wParam); answer != 0) {
+      return answer;
+    }
+  }
+  return CallWindowProcW(control->systemProcedure, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool AnswerScreenReaders(ChildControl& control) {
+  SetLastError(ERROR_SUCCESS);
+  SetWindowLongPtrW(control.handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+  control.systemProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      control.handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnsweringProcedure)));
+  return control.systemProcedure != nullptr;
+}
+
+}  // namespace runtime::win32
