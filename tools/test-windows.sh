@@ -18,7 +18,7 @@ bench/windows/measure_startup_wine.sh build/windows || bench_status=$?
 
 # clang reads the cross build's compile database as mingw-w64's own compiler would.
 gcc_include=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")/include/c++
-git ls-files 'runtime/win32/*.cpp' 'app/windows/*.cpp' 'bench/windows/*.cpp' |
+git ls-files 'runtime/win32/*.cpp' 'app/windows/*.cpp' 'app/behaviour/win32/*.cpp' 'bench/windows/*.cpp' |
   xargs -P 2 -n 1 clang-tidy -p build/windows --quiet \
     --extra-arg=--target=x86_64-w64-mingw32 \
     --extra-arg=-isystem"$gcc_include" \

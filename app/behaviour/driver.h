@@ -87,6 +87,9 @@ class Driver {
   // The name screen readers hear, or kHidden when they do not see the control.
   [[nodiscard]] virtual std::string ReadAccessibleName(std::string_view window,
                                                        std::string_view control);
+  // The description screen readers hear after the control's name.
+  [[nodiscard]] virtual std::string ReadAccessibleDescription(std::string_view window,
+                                                              std::string_view control);
   [[nodiscard]] virtual std::optional<FontSeen> ReadFont(std::string_view window,
                                                          std::string_view control);
   // The calculator's menu tree in menu-bar order.

@@ -138,6 +138,9 @@ TEST_P(Scenario, FollowsTheRow) {
   if (expected.messageOwner && !messages.empty()) {
     EXPECT_EQ(messages.back().owner, *expected.messageOwner);
   }
+  if (expected.answerDescription) {
+    EXPECT_EQ(driver->ReadAccessibleDescription("frmcal", "lblans"), *expected.answerDescription);
+  }
   if (expected.process) {
     EXPECT_EQ(driver->ReadProcess(), *expected.process) << "the exit code, or -1 while it runs";
   }
@@ -321,6 +324,11 @@ std::optional<Rect> Driver::ReadRect(std::string_view /*window*/, std::string_vi
   return std::nullopt;
 }
 std::string Driver::ReadAccessibleName(std::string_view /*window*/, std::string_view /*control*/) {
+  ADD_FAILURE() << "this back end has no screen reader";
+  return {};
+}
+std::string Driver::ReadAccessibleDescription(std::string_view /*window*/,
+                                              std::string_view /*control*/) {
   ADD_FAILURE() << "this back end has no screen reader";
   return {};
 }

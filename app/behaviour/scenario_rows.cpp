@@ -23,6 +23,8 @@ constexpr std::string_view kNoEndRule =
 constexpr std::string_view kNoBoxTitle =
     "the scripted back end records a handler's error without a message box to title or own";
 
+constexpr std::string_view kNoScreenReader = "the scripted back end has no screen reader";
+
 constexpr Marks kKeysOnly = {.scripted = kNoKeyboard};
 
 // The calculator's buttons by caption, as the user sees them.
@@ -179,6 +181,12 @@ std::vector<ScenarioRow> MakeRows() {
        ByTool(Calculate("5 cube Clear")),
        {.texts = kEmpty}},
 
+      {"calculations",
+       "screen readers hear the running result's text as its description",
+       Calculate("30 + 12 + 7"),
+       {.texts = Texts{"7", "42", ""}, .answerDescription = "42"},
+       {.scripted = kNoScreenReader}},
+
       // Faults: a message box, the texts kept, the program going on.
       Fault("20 / 0", "20 + 0 /", "Division by zero.", {"0", "20", ""}),
       Fault("% with nothing typed and no result", "%", "Invalid operation.", kEmpty),
@@ -266,14 +274,18 @@ std::vector<ScenarioRow> MakeRows() {
        {Press("frmcal", Key::Tab), Press("frmcal", Key::Right), Press("frmcal", Key::Down),
         Press("frmcal", Key::Left), Press("frmcal", Key::Up), Press("frmcal", Key::Up)},
        {.focusAfterEachStep = {"cmdclr", "cmddiv", "cmdmul", "cmddiv", "cmdclr", "txtnum"}},
-       {.scripted = kNoKeyboard,
-        .win32 = "pending: the Win32 back end moves no focus on arrow keys over push buttons yet"}},
+       kKeysOnly},
+      {"keyboard",
+       "Right on the last button comes round to the entry",
+       {Press("frmcal", Key::ShiftTab), Press("frmcal", Key::Right)},
+       {.focusAfterEachStep = {"Cmdpersen", "txtnum"}},
+       kKeysOnly},
       {"keyboard",
        "arrows in the entry move the caret, not the focus",
-       {Type("12"), Press("frmcal", Key::Left), Press("frmcal", Key::Right),
-        Press("frmcal", Key::Up), Press("frmcal", Key::Down)},
-       {.texts = Texts{"12", "", ""},
-        .focusAfterEachStep = {"txtnum", "txtnum", "txtnum", "txtnum", "txtnum"}},
+       {Type("12"), Press("frmcal", Key::Left), TypeHere("frmcal", "|"),
+        Press("frmcal", Key::Right), TypeHere("frmcal", "#"), Press("frmcal", Key::Up),
+        Press("frmcal", Key::Down)},
+       {.texts = Texts{"1|2#", "", ""}, .focusAfterEachStep = {"txtnum", "txtnum"}},
        kKeysOnly},
       {"keyboard",
        "the about window opens with the focus on More Details",

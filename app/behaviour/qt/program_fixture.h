@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -223,6 +224,21 @@ struct Coverage {
       .arg(coverage.untouched)
       .arg(coverage.ink)
       .arg(coverage.foreign);
+}
+
+// A label that sizes itself takes one line of its text in its font, and lies whole in the
+// client area. Empty when so, otherwise what was found.
+[[nodiscard]] inline QString OneLineProblem(QMainWindow* window, QLabel* label) {
+  const QFontMetricsF metrics(label->font());
+  if (label->wordWrap() || qAbs(label->width() - metrics.horizontalAdvance(label->text())) > 1 ||
+      qAbs(label->height() - metrics.height()) > 1 ||
+      !window->centralWidget()->rect().contains(label->geometry())) {
+    return QString("%1 x %2 for \"%3\"")
+        .arg(label->width())
+        .arg(label->height())
+        .arg(label->text());
+  }
+  return {};
 }
 
 // The mean difference per channel of two images of one size, 0 to 255.

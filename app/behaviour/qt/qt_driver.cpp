@@ -262,6 +262,13 @@ class QtDriver final : public Driver {
     return S(name);
   }
 
+  [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
+                                                      std::string_view control) override {
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(ControlOf(window, control));
+    return accessible == nullptr ? "" : S(accessible->text(QAccessible::Description));
+  }
+
   [[nodiscard]] std::optional<FontSeen> ReadFont(std::string_view window,
                                                  std::string_view control) override {
     const QWidget* widget = ControlOf(window, control);

@@ -1,0 +1,23 @@
+// What a screen reader learns of a control through MSAA, as any client outside the program
+// asks for it.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace app::behaviour::win32 {
+
+struct AccessibleSeen {
+  std::wstring name;
+  std::wstring description;
+  // A separator or a graphic without a name, or an object hidden from screen readers: what a
+  // line or a decorative picture is.
+  bool decorative = false;
+};
+
+// The control's own MSAA object (its client area); nullopt when it offers none.
+[[nodiscard]] std::optional<AccessibleSeen> AccessibleOf(HWND control);
+
+}  // namespace app::behaviour::win32

@@ -1,0 +1,195 @@
+// What the Windows program shows beside the behaviour table: the clipboard that Ctrl+C leaves
+// alone, a 100,000-character entry, maximizing that moves nothing, a change of dpi that lays
+// the calculator out as the rows say for the new dpi, and screenshots of the three windows for
+// people to look at, with the background colour where no control lies.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "app/behaviour/driver.h"
+#include "app/behaviour/win32/inside_view.h"
+#include "app/behaviour/win32/program.h"
+#include "app/behaviour/win32/run_settings.h"
+#include "app/behaviour/win32/screenshot.h"
+#include "app/behaviour/win32/wait.h"
+#include "app/behaviour/win32/window_access.h"
+#include "ui/Form1/Form1_description.h"
+#include "ui/Form2/Form2_description.h"
+#include "ui/frmcal/frmcal_description.h"
+
+namespace app::behaviour::win32 {
+namespace {
+
+bool PutOnClipboard(const std::wstring& text) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) {
+    return false;
+  }
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool put = false;
+  if (memory != nullptr) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    put = EmptyClipboard() != FALSE && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!put) {
+      GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+  return put;
+}
+
+std::wstring ClipboardText() {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) {
+    return L"(clipboard cannot be opened)";
+  }
+  std::wstring text;
+  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(memory));
+    GlobalUnlock(memory);
+  }
+  CloseClipboard();
+  return text;
+}
+
+const Step kSelectTheEntry = {Step::Kind::SelectAll, "frmcal", "txtnum"};
+const Step kCtrlC = {Step::Kind::Press, "frmcal", {}, {}, Key::CtrlC};
+
+// The rows' rectangles are those of the run's screen only if it has the run's dpi.
+TEST(beside, TheScreenHasTheRunsDpi) {
+  const std::unique_ptr<Driver> driver = MakeDriver();
+  driver->Start();
+  EXPECT_EQ(driver->Dpi(), Settings().dpi);
+}
+
+TEST(beside, CtrlCOverASelectionCopiesNothing) {
+  ASSERT_TRUE(PutOnClipboard(L"left alone"));
+  const std::unique_ptr<Driver> driver = MakeDriver();
+  driver->Start();
+  driver->Perform({Step::Kind::Type, "frmcal", "txtnum", "20"});
+  driver->Perform(kSelectTheEntry);
+  driver->Perform(kCtrlC);
+  EXPECT_EQ(driver->ReadTexts().entry, "");
+  EXPECT_EQ(ClipboardText(), L"left alone");
+}
+
+TEST(beside, AHundredThousandCharacterEntryComputes) {
+  // 100,000 characters that read as 12 only when none is lost.
+  const std::string entry = std::string(99'998, '0') + "12";
+  const std::unique_ptr<Driver> driver = MakeDriver();
+  driver->Start();
+  driver->Perform({Step::Kind::ToolSetText, "frmcal", "txtnum", entry});
+  EXPECT_EQ(driver->ReadTexts().entry, entry);
+  driver->Perform({Step::Kind::ToolPress, "frmcal", "cmdsum"});
+  EXPECT_EQ(driver->ReadTexts().answer, "12");
+}
+
+// The three windows shown, straight from a fresh program.
+struct Windows {
+  std::unique_ptr<Program> program;
+  HWND calculator = nullptr;
+  HWND about = nullptr;
+  HWND details = nullptr;
+};
+
+Windows ShowAll() {
+  Windows windows;
+  std::string error;
+  windows.program = Program::Start(Settings().program, error);
+  EXPECT_NE(windows.program, nullptr) << error;
+  if (!windows.program) {
+    return windows;
+  }
+  windows.calculator = windows.program->Window(ui::frmcal::kDescription);
+  EXPECT_TRUE(ChooseFromMenu(windows.calculator, ui::frmcal::kDescription, "mnabout"));
+  EXPECT_TRUE(WaitUntil(
+      [&] { return Shown(windows.about = windows.program->Window(ui::Form1::kDescription)); }));
+  EXPECT_TRUE(Click(ControlOf(windows.about, ui::Form1::kDescription, "Command1")));
+  EXPECT_TRUE(WaitUntil(
+      [&] { return Shown(windows.details = windows.program->Window(ui::Form2::kDescription)); }));
+  return windows;
+}
+
+std::vector<runtime::PixelRect> ControlRects(HWND window) {
+  std::vector<runtime::PixelRect> rects;
+  for (HWND child : ChildrenFrontToBack(window)) {
+    rects.push_back(RectInParent(child));
+  }
+  return rects;
+}
+
+TEST(beside, MaximizingMovesNoControl) {
+  const Windows windows = ShowAll();
+  for (HWND window : {windows.calculator, windows.details}) {
+    const std::vector<runtime::PixelRect> before = ControlRects(window);
+    ShowWindowAsync(window, SW_MAXIMIZE);
+    EXPECT_TRUE(WaitUntil([window] { return IsZoomed(window) != FALSE; }));
+    EXPECT_EQ(ControlRects(window), before);
+    ShowWindowAsync(window, SW_RESTORE);
+    EXPECT_TRUE(WaitUntil([window] { return IsZoomed(window) == FALSE; }));
+  }
+}
+
+// Told its dpi changed, as when it moves to another screen (96 -> 144 -> 96), the calculator
+// takes the layout the rows give for the new dpi: every rectangle and font height.
+TEST(beside, ADpiChangeLaysTheCalculatorOutAnew) {
+  std::string error;
+  const std::unique_ptr<Program> program = Program::Start(Settings().program, error);
+  ASSERT_NE(program, nullptr) << error;
+  HWND window = program->Window(ui::frmcal::kDescription);
+  if (GetDpiForWindow(window) != 96) {
+    GTEST_SKIP() << "the change is made from a 96 dpi screen";
+  }
+  for (const int dpi : {144, 96}) {
+    SCOPED_TRACE("changed to " + std::to_string(dpi) + " dpi");
+    const std::optional<InsideView> inside = LookInside(window, Settings().hookLibrary, dpi);
+    ASSERT_TRUE(inside.has_value()) << "the probe answers";
+    for (const ControlRow& row : ControlRows()) {
+      if (row.window != "frmcal") {
+        continue;
+      }
+      const runtime::PixelRect found =
+          RectInParent(ControlOf(window, ui::frmcal::kDescription, row.control));
+      EXPECT_TRUE(Matches(RectAt(row, dpi), {found.left, found.top, found.width, found.height}))
+          << row.control;
+    }
+    for (const FontRow& row : FontRows()) {
+      if (row.window != "frmcal") {
+        continue;
+      }
+      const int id = GetDlgCtrlID(ControlOf(window, ui::frmcal::kDescription, row.control));
+      const auto font = std::ranges::find(inside->fonts, id, &ControlFont::id);
+      ASSERT_NE(font, inside->fonts.end()) << row.control;
+      EXPECT_NEAR(font->emHeight, FontPixelsAt(row, dpi), kFontTolerance) << row.control;
+    }
+  }
+}
+
+// The colour at the bottom-right corner of the client area, where no control lies.
+std::uint32_t CornerColour(const Picture& picture, HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const runtime::PixelRect client = ClientAreaOnScreen(window);
+  return picture.At(
+      {client.left - frame.left + client.width - 1, client.top - frame.top + client.height - 1});
+}
+
+TEST(beside, ScreenshotsShowTheDarkGreyBackground) {
+  const Windows windows = ShowAll();
+  const std::pair<HWND, const wchar_t*> shots[] = {
+      {windows.calculator, L"frmcal"}, {windows.about, L"Form1"}, {windows.details, L"Form2"}};
+  for (const auto& [window, name] : shots) {
+    ASSERT_TRUE(BringToFront(window));
+    const std::optional<Picture> picture = CaptureWindow(window);
+    ASSERT_TRUE(picture.has_value()) << "the screen shows the window settled";
+    EXPECT_TRUE(SaveBitmap(*picture, Settings().pictures + L"\\" + name + L".bmp"));
+    if (window != windows.details) {
+      EXPECT_EQ(CornerColour(*picture, window), 0x404040U);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace app::behaviour::win32

@@ -1,0 +1,38 @@
+// What only the program's own process can read of its window under Wine, read there through
+// the probe hook built beside the driver (probe_hook.cpp): the menu tree, and the fonts its
+// controls show their text in.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app::behaviour::win32 {
+
+struct MenuItem {
+  int depth;  // 0 on the menu bar, 1 in a menu of the bar
+  UINT id;    // the command id; 0 for an item that opens a menu
+  std::wstring text;
+};
+
+struct ControlFont {
+  int id;
+  int emHeight;  // in pixels, as the screen realises the font; 0: the control has none
+  int weight;
+  std::wstring face;
+};
+
+struct InsideView {
+  std::vector<MenuItem> menu;  // in menu-bar order, each menu followed by its items
+  std::vector<ControlFont> fonts;
+};
+
+// Looks inside the process of `window`; nullopt when the hook cannot be set or the program
+// does not answer by the deadline. With `newDpi`, the window is first told that its dpi
+// changed to it, as the system tells it when it moves to another screen.
+[[nodiscard]] std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary,
+                                                   int newDpi = 0);
+
+}  // namespace app::behaviour::win32

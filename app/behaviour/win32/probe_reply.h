@@ -1,0 +1,45 @@
+// What the probe hook hands back to the driver through shared memory: what only the
+// program's own process can read of a window under Wine, its menu tree and the fonts its
+// controls show text in. Plain data, so that the hook library needs nothing beyond the
+// system's libraries.
+#pragma once
+
+#include <cstdint>
+
+namespace app::behaviour::win32 {
+
+// The hook's library, beside the driver, and its hook procedure.
+inline constexpr wchar_t kProbeLibrary[] = L"probe_hook.dll";
+inline constexpr char kProbeProcedure[] = "ProbeHook";
+
+// The message that asks the hook about the window it is posted to; its wParam is the asking
+// process's id, which names the shared memory and the event below.
+inline constexpr wchar_t kProbeMessage[] = L"PellomarWindowTests.Probe";
+inline constexpr wchar_t kReplyMemoryPrefix[] = L"PellomarWindowTests.ProbeReply.";
+inline constexpr wchar_t kReplyEventPrefix[] = L"PellomarWindowTests.ProbeReplied.";
+
+struct MenuItemRecord {
+  std::int32_t depth;  // 0 on the menu bar, 1 in a menu of the bar
+  std::uint32_t id;    // the command id; 0 for an item that opens a menu
+  wchar_t text[64];    // as the menu holds it, shortcut after a tab
+};
+
+struct ControlFontRecord {
+  std::int32_t id;        // the control's id
+  std::int32_t emHeight;  // of the font as realised on the screen, in pixels; 0: no font
+  std::int32_t weight;
+  wchar_t face[32];  // the face that stands in for the one asked for
+};
+
+struct ProbeReply {
+  // Written by the driver: a dpi that the window is first told it now has (WM_DPICHANGED,
+  // sent inside its process, where the message's rectangle can be read); 0 for none. Asked
+  // again, as the driver does until the hook answers, the hook changes to the same dpi.
+  std::int32_t newDpi;
+  std::int32_t menuItems;  // the menu tree in menu-bar order, each menu followed by its items
+  MenuItemRecord menu[32];
+  std::int32_t controls;  // the window's children, front to back
+  ControlFontRecord fonts[48];
+};
+
+}  // namespace app::behaviour::win32
