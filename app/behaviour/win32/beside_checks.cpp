@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -112,21 +113,40 @@ Windows ShowAll() {
   return windows;
 }
 
-std::vector<runtime::PixelRect> ControlRects(HWND window) {
-  std::vector<runtime::PixelRect> rects;
+// Each control's rectangle, by its id, as "id: left, top, width x height".
+std::vector<std::string> ControlRects(HWND window) {
+  std::vector<std::string> rects;
   for (HWND child : ChildrenFrontToBack(window)) {
-    rects.push_back(RectInParent(child));
+    const runtime::PixelRect rect = RectInParent(child);
+    rects.push_back(std::to_string(GetDlgCtrlID(child)) + ": " + std::to_string(rect.left) + ", " +
+                    std::to_string(rect.top) + ", " + std::to_string(rect.width) + " x " +
+                    std::to_string(rect.height));
   }
   return rects;
+}
+
+// The rectangles once they have stayed the same for a moment: the window has laid itself out.
+std::vector<std::string> SettledRects(HWND window) {
+  std::vector<std::string> last = ControlRects(window);
+  auto since = std::chrono::steady_clock::now();
+  (void)WaitUntil([&] {
+    std::vector<std::string> now = ControlRects(window);
+    if (now != last) {
+      last = std::move(now);
+      since = std::chrono::steady_clock::now();
+    }
+    return std::chrono::steady_clock::now() - since >= std::chrono::milliseconds(300);
+  });
+  return last;
 }
 
 TEST(beside, MaximizingMovesNoControl) {
   const Windows windows = ShowAll();
   for (HWND window : {windows.calculator, windows.details}) {
-    const std::vector<runtime::PixelRect> before = ControlRects(window);
+    const std::vector<std::string> before = SettledRects(window);
     ShowWindowAsync(window, SW_MAXIMIZE);
     EXPECT_TRUE(WaitUntil([window] { return IsZoomed(window) != FALSE; }));
-    EXPECT_EQ(ControlRects(window), before);
+    EXPECT_EQ(SettledRects(window), before);
     ShowWindowAsync(window, SW_RESTORE);
     EXPECT_TRUE(WaitUntil([window] { return IsZoomed(window) == FALSE; }));
   }
