@@ -64,8 +64,8 @@ std::wstring TextOf(HWND window) {
 
 bool SetTextOf(HWND window, std::wstring_view text) {
   const std::wstring terminated(text);
-  // Wine's text box lays out a long text slowly: a second more for each 10,000 characters.
-  const std::chrono::milliseconds deadline = kDeadline + std::chrono::seconds(text.size() / 10'000);
+  // Wine's text box lays out a long text slowly: a second more for each 2,000 characters.
+  const std::chrono::milliseconds deadline = kDeadline + std::chrono::seconds(text.size() / 2'000);
   return Ask(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()), deadline)
              .value_or(FALSE) != FALSE;
 }
