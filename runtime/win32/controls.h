@@ -18,11 +18,11 @@ namespace runtime::win32 {
 struct ChildControl {
   const Control* row = nullptr;
   int id = 0;
-  HWND handle = nullptr;  // destroyed with its parent
+  HWND handle = nullptr;              // destroyed with its parent
   WNDPROC systemProcedure = nullptr;  // its class's, behind the answers to screen readers
-  HFONT font = nullptr;   // kept by the window's font cache; null: the system's font
-  BitmapHandle picture;   // pictures only; null when the bytes could not be decoded
-  PixelRect area{};       // in the parent's client area, at the window's dpi
+  HFONT font = nullptr;               // kept by the window's font cache; null: the system's font
+  BitmapHandle picture;               // pictures only; null when the bytes could not be decoded
+  PixelRect area{};                   // in the parent's client area, at the window's dpi
 };
 
 // Creates the child window of `control`'s row, at the back of its siblings, or returns false
