@@ -49,8 +49,17 @@ std::unique_ptr<Program> Program::Start(const std::wstring& path, std::string& e
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   std::wstring commandLine = L"\"" + path + L"\"";
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started)) {
+  // Wine now and then refuses one start of many in a row (ERROR_INTERNAL_ERROR); a second try
+  // a moment later goes through.
+  bool created = false;
+  for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+    if (attempt > 0) {
+      Sleep(500);
+    }
+    created = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &started) != FALSE;
+  }
+  if (!created) {
     error = "cannot start " + runtime::win32::ToUtf8(path) + " (error " +
             std::to_string(GetLastError()) + ")";
     return nullptr;
