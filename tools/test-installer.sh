@@ -10,10 +10,14 @@
 #   3. the installed program opens its calculator window;
 #   4. `msiexec /x ... /qn` removes it: no file, shortcut or registry entry of it is left;
 #   5. a newer version (the same installer, renumbered) replaces it, and leaves nothing either.
+# Its argument, if any, is a build folder already configured with the windows-release preset
+# (the test command passes the reproducible build's, so the program is not built again).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build/windows-release
+if [ "${1:-}" != --inside ]; then
+  build=${1:-build/windows-release}
+fi
 state="$build/wine"
 title="Pellomar Advanced Calculator"
 upgrade_code="{BB96FB43-4998-4586-A67C-036CBD783E7C}"
@@ -109,8 +113,10 @@ if [ "${1:-}" = --inside ]; then
 fi
 
 tools/install-packages.sh test
-cmake --preset windows-release >/dev/null
-cmake --build --preset windows-release --target pellomar_installer
+if [ $# -eq 0 ]; then
+  cmake --preset windows-release >/dev/null
+fi
+cmake --build "$build" -j2 --target pellomar_installer
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 msi="$build/pellomar-$version-x64.msi"
 [ -f "$msi" ] || fail "$msi was not made"

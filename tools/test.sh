@@ -27,7 +27,7 @@ tools/test-windows.sh
 
 step "Windows release: the same executable from two builds, the installer under Wine"
 tools/test-reproducible.sh exe
-tools/test-installer.sh
+tools/test-installer.sh build/repro-one/windows-release
 
 step "Static analysis"
 # With the release build's compile database; the fuzz targets are only in the fuzz preset's and
