@@ -172,13 +172,19 @@ struct WindowRow {
 };
 
 // The text of a control in pixels from the top of its tallest letters to the baseline (the
-// em height), at 96 and 144 dpi; a size in points falls between pixels, so each back end
-// may round it one pixel either way.
-inline constexpr int kFontTolerance = 1;
+// em height), as the program asks for it at 96 and 144 dpi: a size in points rounded to the
+// nearest pixel. The face that stands in for it may draw a pixel taller or shorter.
 
+// "MS Sans Serif" is a bitmap face of a few sizes; at the others a Windows program draws with
+// its TrueType successor, which therefore counts as the face asked for.
+inline constexpr std::string_view kBitmapSansSerif = "MS Sans Serif";
+inline constexpr std::string_view kBitmapSansSerifSuccessor = "Microsoft Sans Serif";
+
+// Every font is upright, neither underlined nor struck out.
 struct FontRow {
   std::string_view window;
   std::string_view control;
+  std::string_view face;  // as the window asks for it, whichever face stands in on the screen
   int pixelsAt96;
   int pixelsAt144;
   bool bold;

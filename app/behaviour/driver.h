@@ -45,8 +45,10 @@ struct FrameSeen {
 };
 
 struct FontSeen {
+  std::string face;  // the typeface the control asks for, whichever stands in for it
   int pixels = 0;
   bool bold = false;
+  bool decorated = false;  // italic, underlined or struck out
 };
 
 struct MenuSeen {

@@ -272,8 +272,12 @@ TEST_P(Font, IsAsTheRowSays) {
   SKIP_LAYOUT_WHEN_MARKED(row.marks);
   const std::optional<FontSeen> font = driver.ReadFont(row.window, row.control);
   ASSERT_TRUE(font.has_value());
-  EXPECT_NEAR(font->pixels, FontPixelsAt(row, dpi), kFontTolerance) << "at " << dpi << " dpi";
+  if (row.face != kBitmapSansSerif || font->face != kBitmapSansSerifSuccessor) {
+    EXPECT_EQ(font->face, row.face);
+  }
+  EXPECT_EQ(font->pixels, FontPixelsAt(row, dpi)) << "at " << dpi << " dpi";
   EXPECT_EQ(font->bold, row.bold);
+  EXPECT_FALSE(font->decorated) << "italic, underlined or struck out";
 }
 
 INSTANTIATE_TEST_SUITE_P(layout, Font, testing::ValuesIn(FontRows()), ControlTestName<FontRow>);

@@ -276,7 +276,8 @@ class QtDriver final : public Driver {
       return std::nullopt;
     }
     const QFontInfo shown(widget->font());
-    return FontSeen{shown.pixelSize(), shown.bold()};
+    return FontSeen{widget->font().family().toStdString(), shown.pixelSize(), shown.bold(),
+                    shown.italic() || shown.underline() || shown.strikeOut()};
   }
 
   [[nodiscard]] std::vector<MenuSeen> ReadMenu() override {

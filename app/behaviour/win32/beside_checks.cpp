@@ -182,7 +182,7 @@ TEST(beside, ADpiChangeLaysTheCalculatorOutAnew) {
       const int id = GetDlgCtrlID(ControlOf(window, ui::frmcal::kDescription, row.control));
       const auto font = std::ranges::find(inside->fonts, id, &ControlFont::id);
       ASSERT_NE(font, inside->fonts.end()) << row.control;
-      EXPECT_NEAR(font->emHeight, FontPixelsAt(row, dpi), kFontTolerance) << row.control;
+      EXPECT_EQ(font->emHeight, FontPixelsAt(row, dpi)) << row.control;
     }
   }
 }

@@ -81,7 +81,8 @@ std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrar
     inside.menu.push_back({record.depth, record.id, record.text});
   }
   for (const ControlFontRecord& record : Filled(view->fonts, view->controls)) {
-    inside.fonts.push_back({record.id, record.emHeight, record.weight, record.face});
+    inside.fonts.push_back(
+        {record.id, record.emHeight, record.weight, record.decorated != 0, record.face});
   }
   return inside;
 }

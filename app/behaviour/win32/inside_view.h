@@ -19,9 +19,10 @@ struct MenuItem {
 
 struct ControlFont {
   int id;
-  int emHeight;  // in pixels, as the screen realises the font; 0: the control has none
+  int emHeight;  // in pixels, as the program asks for it; 0: the control has none
   int weight;
-  std::wstring face;
+  bool decorated;     // italic, underlined or struck out
+  std::wstring face;  // as the control asks for it
 };
 
 struct InsideView {

@@ -4,6 +4,7 @@
 // menu tree and its controls' fonts into the driver's shared memory and signals the driver.
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
 
@@ -33,25 +34,20 @@ void ReadMenu(HMENU menu, int depth, ProbeReply& reply) {
   }
 }
 
-// The font the control draws its text with, as the screen realises it.
+// The font the control draws its text with, as the program asked the system for it.
 void ReadFont(HWND control, ControlFontRecord& record) {
   record.id = GetDlgCtrlID(control);
   auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  HDC screen = GetDC(control);
-  if (font == nullptr || screen == nullptr) {
+  LOGFONTW asked{};
+  if (font == nullptr || GetObjectW(font, sizeof asked, &asked) == 0) {
     record.emHeight = 0;
-  } else {
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    GetTextFaceW(screen, static_cast<int>(std::size(record.face)), record.face);
-    SelectObject(screen, previous);
-    record.emHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    record.weight = metrics.tmWeight;
+    return;
   }
-  if (screen != nullptr) {
-    ReleaseDC(control, screen);
-  }
+  // A negative height asks for the em height itself, without the internal leading.
+  record.emHeight = asked.lfHeight < 0 ? -asked.lfHeight : 0;
+  record.weight = asked.lfWeight;
+  record.decorated = asked.lfItalic != 0 || asked.lfUnderline != 0 || asked.lfStrikeOut != 0;
+  std::ranges::copy(asked.lfFaceName, record.face);
 }
 
 // Opens the driver's named object `prefix` + its process id.

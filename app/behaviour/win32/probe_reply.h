@@ -26,9 +26,10 @@ struct MenuItemRecord {
 
 struct ControlFontRecord {
   std::int32_t id;        // the control's id
-  std::int32_t emHeight;  // of the font as realised on the screen, in pixels; 0: no font
+  std::int32_t emHeight;  // in pixels, as asked for; 0: no font, or not asked by its em
   std::int32_t weight;
-  wchar_t face[32];  // the face that stands in for the one asked for
+  std::int32_t decorated;  // italic, underlined or struck out
+  wchar_t face[32];        // the face the control asks for, before the system stands in
 };
 
 struct ProbeReply {

@@ -197,7 +197,7 @@ class Win32Driver final : public Driver {
     if (font == inside->fonts.end()) {
       return std::nullopt;
     }
-    return FontSeen{font->emHeight, font->weight >= FW_BOLD};
+    return FontSeen{ToUtf8(font->face), font->emHeight, font->weight >= FW_BOLD, font->decorated};
   }
 
   [[nodiscard]] std::vector<MenuSeen> ReadMenu() override {
