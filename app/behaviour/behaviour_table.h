@@ -93,8 +93,10 @@ struct Outcome {
   // The title of the last message box, and the window it belongs to.
   std::optional<std::string_view> messageTitle = std::nullopt;
   std::optional<std::string_view> messageOwner = std::nullopt;
-  // What screen readers hear as the running result's description: its live text.
+  // What screen readers hear as the running result's and the marker's descriptions: their
+  // live texts.
   std::optional<std::string_view> answerDescription = std::nullopt;
+  std::optional<std::string_view> markerDescription = std::nullopt;
   // The process's exit code once it has ended, or kRunning.
   std::optional<int> process = std::nullopt;
 };

@@ -146,6 +146,9 @@ TEST_P(Scenario, FollowsTheRow) {
   if (expected.answerDescription) {
     EXPECT_EQ(driver->ReadAccessibleDescription("frmcal", "lblans"), *expected.answerDescription);
   }
+  if (expected.markerDescription) {
+    EXPECT_EQ(driver->ReadAccessibleDescription("frmcal", "LblSpc"), *expected.markerDescription);
+  }
   if (expected.process) {
     EXPECT_EQ(driver->ReadProcess(), *expected.process) << "the exit code, or -1 while it runs";
   }

@@ -96,6 +96,11 @@ ScenarioRow Calculation(std::string_view steps, Texts texts) {
   return {"calculations", steps, Calculate(steps), {.texts = texts}};
 }
 
+// The entry's text set and the buttons pressed by an assistive tool.
+ScenarioRow ToolCalculation(std::string_view name, std::string_view steps, Texts texts) {
+  return {"calculations", name, ByTool(Calculate(steps)), {.texts = texts}};
+}
+
 ScenarioRow Fault(std::string_view name, std::string_view steps, std::string_view message,
                   Texts texts) {
   return {"faults",
@@ -150,6 +155,7 @@ std::vector<ScenarioRow> MakeRows() {
       // The click road: typed numbers, clicked buttons.
       Calculation("12 +", {"", "12", ""}),
       Calculation("30 + 12 +", {"", "42", ""}),
+      Calculation("1.5 + 2.25 +", {"", "3.75", ""}),
       Calculation("20 + 5 %", {"5", "400", "%"}),
       Calculation("12 - 5 - 7 - 3 *", {"", "3", ""}),
       Calculation("2 x^(Power) 10 x^(Power)", {"", "1024", ""}),
@@ -168,23 +174,20 @@ std::vector<ScenarioRow> MakeRows() {
        "emoji typed arrive",
        {Type("三十 🙂")},
        {.texts = Texts{"三十 🙂", "", ""}}},
-      {"calculations",
-       "30 + 12 + by an assistive tool",
-       ByTool(Calculate("30 + 12 +")),
-       {.texts = Texts{"", "42", ""}}},
-      {"calculations",
-       "20 + 5 % by an assistive tool",
-       ByTool(Calculate("20 + 5 %")),
-       {.texts = Texts{"5", "400", "%"}}},
-      {"calculations",
-       "5 cube, then Clear by an assistive tool",
-       ByTool(Calculate("5 cube Clear")),
-       {.texts = kEmpty}},
+      // Each button pressed by an assistive tool.
+      ToolCalculation("30 + 12 + by an assistive tool", "30 + 12 +", {"", "42", ""}),
+      ToolCalculation("20 + 5 % by an assistive tool", "20 + 5 %", {"5", "400", "%"}),
+      ToolCalculation("5 cube, then Clear by an assistive tool", "5 cube Clear", kEmpty),
+      ToolCalculation("6, then minus by an assistive tool", "6 -", {"", "6", ""}),
+      ToolCalculation("6, then times by an assistive tool", "6 *", {"", "6", ""}),
+      ToolCalculation("6, then divided by, by an assistive tool", "6 /", {"", "6", ""}),
+      ToolCalculation("6, then x^(Power) by an assistive tool", "6 x^(Power)", {"", "6", ""}),
+      ToolCalculation("6, then Square by an assistive tool", "6 Square", {"", "36", ""}),
 
       {"calculations",
-       "screen readers hear the running result's text as its description",
-       Calculate("30 + 12 + 7"),
-       {.texts = Texts{"7", "42", ""}, .answerDescription = "42"},
+       "screen readers hear the running result's and the marker's texts as descriptions",
+       Calculate("20 + 5 %"),
+       {.texts = Texts{"5", "400", "%"}, .answerDescription = "400", .markerDescription = "%"},
        {.scripted = kNoScreenReader}},
 
       // Faults: a message box, the texts kept, the program going on.

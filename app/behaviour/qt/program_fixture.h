@@ -68,6 +68,12 @@ class Program {
     }
   }
 
+  // The user clicks into the calculator's entry and types.
+  static void Type(const QString& text) {
+    Click(Calculator(), "txtnum");
+    QTest::keyClicks(Control(Calculator(), "txtnum"), text);
+  }
+
   static void ClickMoreDetails() { Click(About(), "Command1"); }
   static void ClickExit() { Click(About(), "Command2"); }
 

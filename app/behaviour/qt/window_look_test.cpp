@@ -1,7 +1,7 @@
-// The about and details windows' look as only Qt's widgets and pixels show it, beside the
-// behaviour table: their frames and icons, what a larger window shows, the labels' colours
-// and their ink over what lies behind, the heading's lines, the pictures, and a screenshot of
-// each for people to look at.
+// The three windows' look as only Qt's widgets and pixels show it, beside the behaviour table:
+// their frames and icons, what a larger window shows, the colours, the calculator's display
+// box, the labels' ink over what lies behind, the heading's lines, the pictures, and a
+// screenshot of each for people to look at.
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,6 +12,7 @@
 #include "runtime/qt/appearance.h"
 #include "ui/Form1/Form1_description.h"
 #include "ui/Form2/Form2_description.h"
+#include "ui/frmcal/frmcal_description.h"
 
 namespace app::behaviour::qt {
 namespace {
@@ -24,17 +25,22 @@ QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Active, QPalette::Button);
 }
 
+// A label or frame with colours of its own; a label without a background is transparent.
 struct LabelLook {
   const char* window;
   const char* control;
   const char* shows;
   QColor colour;
   bool sizesItself;
+  QColor background = {};
 };
 
 // Built once the application exists: one colour is the platform's.
 std::vector<LabelLook> Labels() {
   return {
+      {"frmcal", "lblans", "the running result", Qt::white, false, kDarkGrey},
+      {"frmcal", "LblSpc", "the marker", Qt::white, false, kDarkGrey},
+      {"frmcal", "Frame1", "the frame's caption", QColor(0xE0, 0xE0, 0xE0), false, kDarkGrey},
       {"Form1", "Label1", "the heading", QColor(0x81, 0xAF, 0xE9), false},
       {"Form1", "Label2", "the name", kLavender, true},
       {"Form1", "Label5", "the house number", kLavender, true},
@@ -51,7 +57,8 @@ std::vector<LabelLook> Labels() {
 }
 
 QString RowName(const QString& window, const char* what) {
-  return (window == "Form1" ? "about window: " : "details window: ") + QString(what);
+  const QString names[] = {"calculator: ", "about window: ", "details window: "};
+  return names[window == "frmcal" ? 0 : window == "Form1" ? 1 : 2] + what;
 }
 
 const runtime::WindowDescription& DescriptionOf(const QString& window) {
@@ -75,21 +82,23 @@ class WindowLookTest : public QObject {
  private:
   std::unique_ptr<Program> program_;
 
-  // The rows of the labels, for one check of each.
-  static void LabelRows(bool onlySelfSizing) {
+  // The rows of the labels that `wanted` picks, for one check of each.
+  static void LabelRows(bool (*wanted)(const LabelLook&)) {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("background");
     for (const LabelLook& label : Labels()) {
-      if (label.sizesItself || !onlySelfSizing) {
+      if (wanted(label)) {
         QTest::newRow(qPrintable(RowName(label.window, label.shows)))
-            << label.window << label.control << label.colour;
+            << label.window << label.control << label.colour << label.background;
       }
     }
   }
 
   static void EachWindow() {
     QTest::addColumn<QString>("window");
+    QTest::newRow("calculator") << "frmcal";
     QTest::newRow("about window") << "Form1";
     QTest::newRow("details window") << "Form2";
   }
@@ -151,8 +160,11 @@ class WindowLookTest : public QObject {
     QTest::addColumn<QSize>("client");  // empty: whatever the screen gives
     QTest::addColumn<QPoint>("beyond");
     QTest::addColumn<QColor>("background");
+    const QPoint afterCalculator(447, 306);
     const QPoint afterAbout(427, 295);
     const QPoint afterPicture(408, 312);
+    QTest::newRow("calculator: maximise")
+        << "frmcal" << QSize() << QSize() << afterCalculator << kDarkGrey;
     QTest::newRow("about window: drag the frame wider and taller")
         << "Form1" << QSize(640, 480) << QSize(427, 295) << afterAbout << kDarkGrey;
     QTest::newRow("about window: drag the frame smaller")
@@ -193,16 +205,63 @@ class WindowLookTest : public QObject {
     }
   }
 
-  void TheAboutWindowsBackgroundIsDarkGrey() {
-    const QImage shown = Snapshot(Program::About());
-    // Between the heading and the picture, and in the bottom-left corner.
-    QCOMPARE(shown.pixelColor(324, 60), kDarkGrey);
-    QCOMPARE(shown.pixelColor(2, shown.height() - 2), kDarkGrey);
+  void TheBackgroundIsDarkGrey_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("calculator: right of the frame") << "frmcal" << QPoint(440, 300);
+    QTest::newRow("about window: between the heading and the picture")
+        << "Form1" << QPoint(324, 60);
+    QTest::newRow("about window: bottom-left corner") << "Form1" << QPoint(2, 293);
+  }
+  void TheBackgroundIsDarkGrey() {
+    QFETCH(QString, window);
+    QFETCH(QPoint, point);
+    QCOMPARE(Snapshot(FindWindow(window)).pixelColor(point), kDarkGrey);
+  }
+
+  // The calculator's buttons and entry look as the platform draws them.
+  void ButtonsAndTheEntryKeepThePlatformColours_data() {
+    QTest::addColumn<QString>("control");
+    for (const runtime::Control& control : ui::frmcal::kDescription.controls) {
+      if (control.kind == runtime::ControlKind::PushButton ||
+          control.kind == runtime::ControlKind::TextBox) {
+        QTest::newRow(control.name.data()) << QString::fromUtf8(control.name);
+      }
+    }
+  }
+  void ButtonsAndTheEntryKeepThePlatformColours() {
+    QFETCH(QString, control);
+    QWidget* widget = Control(Program::Calculator(), control);
+    const QPalette platform = QApplication::palette(widget);
+    for (const auto role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
+                            QPalette::Window}) {
+      QCOMPARE(widget->palette().color(role), platform.color(role));
+    }
+  }
+
+  // The four lines frame the running result and the marker in the platform's highlight.
+  void TheScreenShowsTheDisplayBox() {
+    QMainWindow* calculator = Program::Calculator();
+    const QImage shown = Snapshot(calculator);
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+    for (const char* line : {"Line1", "Line2", "Line3", "Line4"}) {
+      const QRect box = Control(calculator, line)->geometry();
+      QCOMPARE(shown.pixelColor(box.topLeft()), highlight);
+      QCOMPARE(shown.pixelColor(box.bottomRight()), highlight);
+    }
+    // Line4 runs over the right end of LblSpc, which lies over lblans' right end.
+    QCOMPARE(shown.pixelColor(400, 90), highlight);
+    QCOMPARE(shown.pixelColor(399, 90), kDarkGrey);
+    // Inside the display box both labels fill their boxes with dark grey.
+    QCOMPARE(shown.pixelColor(30, 80), kDarkGrey);
+    QCOMPARE(shown.pixelColor(370, 80), kDarkGrey);
   }
 
   // The labels.
 
-  void SelfSizingLabelsTakeOneLineOfTheirText_data() { LabelRows(true); }
+  void SelfSizingLabelsTakeOneLineOfTheirText_data() {
+    LabelRows([](const LabelLook& label) { return label.sizesItself; });
+  }
   void SelfSizingLabelsTakeOneLineOfTheirText() {
     QFETCH(QString, window);
     QFETCH(QString, control);
@@ -211,15 +270,24 @@ class WindowLookTest : public QObject {
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
   }
 
-  void LabelsHaveTheirTextColours_data() { LabelRows(false); }
-  void LabelsHaveTheirTextColours() {
+  void LabelsHaveTheirColours_data() {
+    LabelRows([](const LabelLook&) { return true; });
+  }
+  void LabelsHaveTheirColours() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QColor, colour);
-    QCOMPARE(Control(FindWindow(window), control)->palette().color(QPalette::WindowText), colour);
+    QFETCH(QColor, background);
+    const QPalette palette = Control(FindWindow(window), control)->palette();
+    QCOMPARE(palette.color(QPalette::WindowText), colour);
+    if (background.isValid()) {
+      QCOMPARE(palette.color(QPalette::Window), background);
+    }
   }
 
-  void LabelsShowWhatLiesBehindAroundTheirGlyphs_data() { LabelRows(false); }
+  void LabelsShowWhatLiesBehindAroundTheirGlyphs_data() {
+    LabelRows([](const LabelLook& label) { return !label.background.isValid(); });
+  }
   void LabelsShowWhatLiesBehindAroundTheirGlyphs() {
     QFETCH(QString, window);
     QFETCH(QString, control);
@@ -328,6 +396,13 @@ class WindowLookTest : public QObject {
   void ScreenshotOfTheWindow_data() { EachWindow(); }
   void ScreenshotOfTheWindow() {
     QFETCH(QString, window);
+    if (window == "frmcal") {
+      for (const char* number : {"30", "12"}) {
+        Program::Type(number);
+        Program::Click(Program::Calculator(), "cmdsum");
+      }
+      Program::Type("7");
+    }
     const QString path = QDir(PELLOMAR_SCREENSHOT_DIR).filePath(window + ".png");
     QVERIFY(FindWindow(window)->grab().save(path));
   }

@@ -1,0 +1,159 @@
+// What only Qt shows of the calculator's input beside the behaviour table: the clipboard that
+// a long paste comes from and Ctrl+C leaves alone, the menu bar reached from the keyboard, and
+// the texts as the accessibility tree gives them to screen readers, by role.
+#include <QAccessible>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "app/behaviour/qt/program_fixture.h"
+
+namespace app::behaviour::qt {
+namespace {
+
+QAccessibleInterface* FindAccessible(QAccessibleInterface* root, QAccessible::Role role,
+                                     const QString& name) {
+  if (root == nullptr) {
+    return nullptr;
+  }
+  if (root->role() == role && root->text(QAccessible::Name) == name) {
+    return root;
+  }
+  for (int child = 0; child < root->childCount(); ++child) {
+    if (QAccessibleInterface* found = FindAccessible(root->child(child), role, name)) {
+      return found;
+    }
+  }
+  return nullptr;
+}
+
+QStringList Texts() {
+  QMainWindow* calculator = Program::Calculator();
+  return {Control<QLineEdit>(calculator, "txtnum")->text(),
+          Control<QLabel>(calculator, "lblans")->text(),
+          Control<QLabel>(calculator, "LblSpc")->text()};
+}
+
+// "20 + 5 %" as the user types and clicks it.
+void TwentyPlusFivePercent() {
+  Program::Type("20");
+  Program::Click(Program::Calculator(), "cmdsum");
+  Program::Type("5");
+  Program::Click(Program::Calculator(), "Cmdpersen");
+}
+
+}  // namespace
+
+class CalculatorInputTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Program> program_;
+  QString clipboardBefore_;
+
+  [[nodiscard]] static QLineEdit* Entry() {
+    return Control<QLineEdit>(Program::Calculator(), "txtnum");
+  }
+
+ private slots:
+  void initTestCase() { clipboardBefore_ = QApplication::clipboard()->text(); }
+  void cleanupTestCase() { QApplication::clipboard()->setText(clipboardBefore_); }
+  void init() {
+    program_ = std::make_unique<Program>();
+    QVERIFY(program_->Start());
+  }
+  void cleanup() { program_.reset(); }
+
+  void ALongPasteArrivesWholeAndComputes() {
+    // 100,000 characters that read as 12 only when none is lost.
+    const QString pasted = QString(99998, QChar('0')) + "12";
+    QApplication::clipboard()->setText(pasted);
+    QTest::mouseClick(Entry(), Qt::LeftButton);
+    QTest::keyClick(Entry(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Entry()->text(), pasted);
+    Program::Click(Program::Calculator(), "cmdsum");
+    QCOMPARE(Texts(), (QStringList{"", "12", ""}));
+  }
+
+  void CtrlCOverASelectionCopiesNothing() {
+    QApplication::clipboard()->setText("left alone");
+    TwentyPlusFivePercent();
+    Program::Type("77");
+    Entry()->selectAll();
+    QTest::keyClick(Entry(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Texts(), (QStringList{"", "", ""}));
+    QCOMPARE(QApplication::clipboard()->text(), QString("left alone"));
+  }
+
+  void AltOrF10ReachesTheMenuBar_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifier");
+    QTest::newRow("Alt, then Down") << int{Qt::Key_Alt} << int{Qt::AltModifier};
+    QTest::newRow("F10, then Down") << int{Qt::Key_F10} << int{Qt::NoModifier};
+  }
+  void AltOrF10ReachesTheMenuBar() {
+    QFETCH(int, key);
+    QFETCH(int, modifier);
+    QTest::keyClick(Entry(), static_cast<Qt::Key>(key),
+                    static_cast<Qt::KeyboardModifiers>(modifier));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTRY_COMPARE(QApplication::activePopupWidget(),
+                 Program::Calculator()->findChild<QMenu*>("mnfile"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(Texts(), (QStringList{"", "", ""}));
+  }
+
+  void AssistiveToolsFindTheTextsByRole() {
+    TwentyPlusFivePercent();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(Program::Calculator());
+    // The entry by its name, its text read as its value.
+    QAccessibleInterface* entry = FindAccessible(root, QAccessible::EditableText, "Entry");
+    QVERIFY(entry != nullptr);
+    QCOMPARE(entry->object(), Entry());
+    QCOMPARE(entry->text(QAccessible::Value), QString("5"));
+    // The running result and the marker as static texts, their texts as descriptions.
+    QAccessibleInterface* result = FindAccessible(root, QAccessible::StaticText, "Result");
+    QVERIFY(result != nullptr);
+    QCOMPARE(result->text(QAccessible::Description), QString("400"));
+    QVERIFY(FindAccessible(root, QAccessible::StaticText, "Marker") != nullptr);
+  }
+
+  void AssistiveToolsFindEachButtonByItsCaption_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("+") << "+"
+                       << "cmdsum";
+    QTest::newRow("-") << "-"
+                       << "cmdsub";
+    QTest::newRow("*") << "*"
+                       << "cmdmul";
+    QTest::newRow("/") << "/"
+                       << "cmddiv";
+    QTest::newRow("%") << "%"
+                       << "Cmdpersen";
+    QTest::newRow("x^(Power)") << "x^(Power)"
+                               << "cmdsq";
+    QTest::newRow("Square") << "Square"
+                            << "cmdSqu";
+    QTest::newRow("cube") << "cube"
+                          << "cmdcube";
+    QTest::newRow("Clear") << "Clear"
+                           << "cmdclr";
+  }
+  void AssistiveToolsFindEachButtonByItsCaption() {
+    QFETCH(QString, caption);
+    QFETCH(QString, control);
+    QAccessibleInterface* button = FindAccessible(
+        QAccessible::queryAccessibleInterface(Program::Calculator()), QAccessible::Button, caption);
+    QVERIFY(button != nullptr);
+    QCOMPARE(button->object()->objectName(), control);
+    QVERIFY(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+  }
+};
+
+}  // namespace app::behaviour::qt
+
+QTEST_MAIN(app::behaviour::qt::CalculatorInputTest)
+#include "calculator_input_test.moc"
