@@ -138,9 +138,9 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
-// What screen readers hear of a line or a decorative picture: a separator or a graphic,
-// without a name.
-inline constexpr std::string_view kDecorative = "(decorative, without a name)";
+// What screen readers hear of a line and of a decorative picture: what it is, no name.
+inline constexpr std::string_view kSeparator = "(a separator, without a name)";
+inline constexpr std::string_view kGraphic = "(a graphic, without a name)";
 
 struct ControlRow {
   std::string_view window;

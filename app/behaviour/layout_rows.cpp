@@ -46,10 +46,10 @@ constexpr std::array kControls = std::to_array<ControlRow>({
   {"frmcal", "txtnum",    { 16,  24, 385,  33},      { 24,  36, 578,  50},      "Entry"},
   {"frmcal", "Frame1",    {  8, 144, 393, 137},      { 12, 216, 590, 206},      "Pallete",      },
   // A line covers the pixels it is drawn on, both ends included.
-  {"frmcal", "Line4",     {400,  64,   1,  41},      {600,  96,   1,  61},      kDecorative},
-  {"frmcal", "Line3",     { 16,  64, 385,   1},      { 24,  96, 577,   1},      kDecorative},
-  {"frmcal", "Line2",     { 16,  63,   1,  42},      { 24,  94,   1,  63},      kDecorative},
-  {"frmcal", "Line1",     { 16, 104, 385,   1},      { 24, 156, 577,   1},      kDecorative},
+  {"frmcal", "Line4",     {400,  64,   1,  41},      {600,  96,   1,  61},      kSeparator},
+  {"frmcal", "Line3",     { 16,  64, 385,   1},      { 24,  96, 577,   1},      kSeparator},
+  {"frmcal", "Line2",     { 16,  63,   1,  42},      { 24,  94,   1,  63},      kSeparator},
+  {"frmcal", "Line1",     { 16, 104, 385,   1},      { 24, 156, 577,   1},      kSeparator},
   {"frmcal", "LblSpc",    {368,  75,  33,  29},      {552, 112,  50,  44},      "Marker"},
   {"frmcal", "lblans",    { 19,  75, 350,  29},      { 29, 113, 525,  44},      "Result"},
   {"Form1",  "Command2",  {232, 144, 145,  33},      {348, 216, 218,  50},      "Exit",         },
@@ -61,13 +61,13 @@ constexpr std::array kControls = std::to_array<ControlRow>({
   {"Form1",  "Label5",    {  8, 216, kAuto, kAuto},  { 12, 324, kAuto, kAuto},  "221,"},
   {"Form1",  "Label2",    {  8, 192, kAuto, kAuto},  { 12, 288, kAuto, kAuto},  "Alex Quillby,"},
   {"Form1",  "Label1",    { 40,  16, 280, 117},      { 60,  24, 420, 176},      "Pellomar Cooperation"},
-  {"Form1",  "Image1",    {328,  16,  89,  89},      {492,  24, 134, 134},      kDecorative},
+  {"Form1",  "Image1",    {328,  16,  89,  89},      {492,  24, 134, 134},      kGraphic},
   {"Form2",  "Label3",    {  8, 288, kAuto, kAuto},  { 12, 432, kAuto, kAuto},  "555-0142"},
   {"Form2",  "Label2",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  "Class 12 B"},
   {"Form2",  "Label1",    {  8, 256,  57,  17},      { 12, 384,  86,  26},      "2009 A/L"},
   {"Form2",  "Label4",    {  8, 272, kAuto, kAuto},  { 12, 408, kAuto, kAuto},  "Eastbrook Grammar School"},
   // The picture reaches beyond the client area, which cuts it off.
-  {"Form2",  "Image1",    {  0,   0, 408, 312},      {  0,   0, 612, 468},      kDecorative},
+  {"Form2",  "Image1",    {  0,   0, 408, 312},      {  0,   0, 612, 468},      kGraphic},
 });
 
 constexpr std::array kFonts = std::to_array<FontRow>({

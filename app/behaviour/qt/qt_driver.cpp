@@ -246,18 +246,21 @@ class QtDriver final : public Driver {
     return Rect{box.x(), box.y(), box.width(), box.height()};
   }
 
-  // A separator or a graphic without a name tells a screen reader nothing.
+  // A separator or a graphic without a name is heard as what it is.
   [[nodiscard]] std::string ReadAccessibleName(std::string_view window,
                                                std::string_view control) override {
     QAccessibleInterface* accessible =
         QAccessible::queryAccessibleInterface(ControlOf(window, control));
     if (accessible == nullptr) {
-      return std::string(kDecorative);
+      ADD_FAILURE() << "no accessible object for " << window << "." << control;
+      return {};
     }
     const QString name = accessible->text(QAccessible::Name);
-    const QAccessible::Role role = accessible->role();
-    if (name.isEmpty() && (role == QAccessible::Separator || role == QAccessible::Graphic)) {
-      return std::string(kDecorative);
+    if (name.isEmpty() && accessible->role() == QAccessible::Separator) {
+      return std::string(kSeparator);
+    }
+    if (name.isEmpty() && accessible->role() == QAccessible::Graphic) {
+      return std::string(kGraphic);
     }
     return S(name);
   }

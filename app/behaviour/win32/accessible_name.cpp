@@ -2,8 +2,6 @@
 // answers E_NOINTERFACE to the id that mingw-w64's libraries carry.
 #include "app/behaviour/win32/accessible_name.h"
 
-#include <oleacc.h>
-
 namespace app::behaviour::win32 {
 namespace {
 
@@ -43,14 +41,9 @@ std::optional<AccessibleSeen> AccessibleOf(HWND control) {
   }
   VARIANT role;
   VariantInit(&role);
-  const bool sayingNothing =
-      SUCCEEDED(accessible->get_accRole(Self(), &role)) && role.vt == VT_I4 &&
-      (role.lVal == ROLE_SYSTEM_SEPARATOR || role.lVal == ROLE_SYSTEM_GRAPHIC);
-  VARIANT state;
-  VariantInit(&state);
-  const bool invisible = SUCCEEDED(accessible->get_accState(Self(), &state)) && state.vt == VT_I4 &&
-                         (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
-  seen.decorative = (sayingNothing && seen.name.empty()) || invisible;
+  if (SUCCEEDED(accessible->get_accRole(Self(), &role)) && role.vt == VT_I4) {
+    seen.role = role.lVal;
+  }
   accessible->Release();
   return seen;
 }

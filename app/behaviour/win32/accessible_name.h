@@ -2,6 +2,7 @@
 // asks for it.
 #pragma once
 
+#include <oleacc.h>
 #include <windows.h>
 
 #include <optional>
@@ -12,9 +13,7 @@ namespace app::behaviour::win32 {
 struct AccessibleSeen {
   std::wstring name;
   std::wstring description;
-  // A separator or a graphic without a name, or an object hidden from screen readers: what a
-  // line or a decorative picture is.
-  bool decorative = false;
+  LONG role = 0;  // ROLE_SYSTEM_...
 };
 
 // The control's own MSAA object (its client area); nullopt when it offers none.

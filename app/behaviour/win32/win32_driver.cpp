@@ -177,7 +177,14 @@ class Win32Driver final : public Driver {
       ADD_FAILURE() << "no MSAA object for " << window << "." << control;
       return {};
     }
-    return seen->decorative ? std::string(kDecorative) : ToUtf8(seen->name);
+    // A separator or a graphic without a name is heard as what it is.
+    if (seen->name.empty() && seen->role == ROLE_SYSTEM_SEPARATOR) {
+      return std::string(kSeparator);
+    }
+    if (seen->name.empty() && seen->role == ROLE_SYSTEM_GRAPHIC) {
+      return std::string(kGraphic);
+    }
+    return ToUtf8(seen->name);
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
