@@ -1,7 +1,8 @@
 // What the Windows program shows beside the behaviour table: the clipboard that Ctrl+C leaves
 // alone, a 100,000-character entry, maximizing that moves nothing, a change of dpi that lays
-// the calculator out as the rows say for the new dpi, and screenshots of the three windows for
-// people to look at, with the background colour where no control lies.
+// the calculator out as the rows say for the new dpi, a change of the system's colours that
+// shows at once, and screenshots of the three windows for people to look at, with the
+// background colour where no control lies.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -164,7 +165,8 @@ TEST(beside, ADpiChangeLaysTheCalculatorOutAnew) {
   }
   for (const int dpi : {144, 96}) {
     SCOPED_TRACE("changed to " + std::to_string(dpi) + " dpi");
-    const std::optional<InsideView> inside = LookInside(window, Settings().hookLibrary, dpi);
+    const std::optional<InsideView> inside =
+        LookInside(window, Settings().hookLibrary, {.newDpi = dpi});
     ASSERT_TRUE(inside.has_value()) << "the probe answers";
     for (const ControlRow& row : ControlRows()) {
       if (row.window != "frmcal") {
@@ -187,13 +189,71 @@ TEST(beside, ADpiChangeLaysTheCalculatorOutAnew) {
   }
 }
 
-// The colour at the bottom-right corner of the client area, where no control lies.
-std::uint32_t CornerColour(const Picture& picture, HWND window) {
+// The colour at a point of the client area, in a picture of the whole window.
+std::uint32_t ClientColour(const Picture& picture, HWND window, POINT point) {
   RECT frame{};
   GetWindowRect(window, &frame);
   const runtime::PixelRect client = ClientAreaOnScreen(window);
-  return picture.At(
-      {client.left - frame.left + client.width - 1, client.top - frame.top + client.height - 1});
+  return picture.At({client.left - frame.left + point.x, client.top - frame.top + point.y});
+}
+
+// The colour at the bottom-right corner of the client area, where no control lies.
+std::uint32_t CornerColour(const Picture& picture, HWND window) {
+  const runtime::PixelRect client = ClientAreaOnScreen(window);
+  return ClientColour(picture, window, {client.width - 1, client.height - 1});
+}
+
+// The system's highlight colour, set from inside the program for as long as it lives, then put
+// back.
+class HighlightColour {
+ public:
+  HighlightColour(HWND window, COLORREF colour)
+      : window_(window), before_(GetSysColor(COLOR_HIGHLIGHT)) {
+    Set(colour);
+  }
+  ~HighlightColour() { Set(before_); }
+  HighlightColour(const HighlightColour&) = delete;
+  HighlightColour& operator=(const HighlightColour&) = delete;
+
+ private:
+  void Set(COLORREF colour) const {
+    EXPECT_TRUE(LookInside(window_, Settings().hookLibrary, {.highlight = colour}).has_value())
+        << "the probe answers";
+  }
+  HWND window_;
+  COLORREF before_;
+};
+
+// A theme change shows at once: the lines round the running result take the new highlight.
+TEST(beside, ASystemColourChangeRepaintsTheLines) {
+  std::string error;
+  const std::unique_ptr<Program> program = Program::Start(Settings().program, error);
+  ASSERT_NE(program, nullptr) << error;
+  HWND window = program->Window(ui::frmcal::kDescription);
+  ASSERT_TRUE(BringToFront(window));
+  const HighlightColour changed(window, RGB(0xFF, 0x00, 0x80));
+  const std::uint32_t kNewHighlight = 0xFF0080;
+  // Each line's first pixel, where the layout rows put it.
+  std::vector<POINT> onLines;
+  for (const ControlRow& row : ControlRows()) {
+    if (row.accessibleName == kSeparator) {
+      const Rect& line = RectAt(row, Settings().dpi);
+      onLines.push_back({line.left, line.top});
+    }
+  }
+  ASSERT_EQ(onLines.size(), 4U);
+  std::vector<std::uint32_t> seen;
+  const auto linesSeen = [&] {
+    seen.clear();
+    if (const std::optional<Picture> picture = CaptureWindow(window)) {
+      for (const POINT point : onLines) {
+        seen.push_back(ClientColour(*picture, window, point));
+      }
+    }
+    return seen;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return linesSeen() == std::vector(4, kNewHighlight); }))
+      << "the lines in the new highlight colour " << testing::PrintToString(seen);
 }
 
 TEST(beside, ScreenshotsShowTheDarkGreyBackground) {

@@ -42,7 +42,8 @@ std::wstring NameFor(const wchar_t* prefix) {
 
 }  // namespace
 
-std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary, int newDpi) {
+std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary,
+                                     const InsideChange& change) {
   HMODULE library = LoadLibraryW(hookLibrary.c_str());
   const auto hookProcedure =
       library != nullptr ? reinterpret_cast<HOOKPROC>(
@@ -61,7 +62,9 @@ std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrar
   }
   if (auto* request = static_cast<ProbeReply*>(
           MapViewOfFile(memory.get(), FILE_MAP_WRITE, 0, 0, sizeof(ProbeReply)))) {
-    request->newDpi = newDpi;
+    request->newDpi = change.newDpi;
+    request->setsHighlight = change.highlight ? 1 : 0;
+    request->highlight = change.highlight.value_or(0);
     UnmapViewOfFile(request);
   } else {
     return std::nullopt;

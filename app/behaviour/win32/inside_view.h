@@ -30,10 +30,17 @@ struct InsideView {
   std::vector<ControlFont> fonts;
 };
 
-// Looks inside the process of `window`; nullopt when the hook cannot be set or the program
-// does not answer by the deadline. With `newDpi`, the window is first told that its dpi
-// changed to it, as the system tells it when it moves to another screen.
+// What the program is first told, from inside its process, as the system tells it: that its
+// window's dpi changed, as when it moves to another screen, or that the system's highlight
+// colour changed, as a theme change does.
+struct InsideChange {
+  int newDpi = 0;  // 0: none
+  std::optional<COLORREF> highlight = std::nullopt;
+};
+
+// Looks inside the process of `window`, after the change if one is given; nullopt when the
+// hook cannot be set or the program does not answer by the deadline.
 [[nodiscard]] std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrary,
-                                                   int newDpi = 0);
+                                                   const InsideChange& change = {});
 
 }  // namespace app::behaviour::win32

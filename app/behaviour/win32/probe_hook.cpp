@@ -74,6 +74,11 @@ void Reply(HWND window, WPARAM processId) {
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                    reinterpret_cast<LPARAM>(&suggested));
     }
+    if (reply->setsHighlight != 0) {
+      const int element = COLOR_HIGHLIGHT;
+      const COLORREF colour = reply->highlight;
+      SetSysColors(1, &element, &colour);
+    }
     reply->menuItems = 0;
     ReadMenu(GetMenu(window), 0, *reply);
     reply->controls = 0;

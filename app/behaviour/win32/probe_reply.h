@@ -33,10 +33,15 @@ struct ControlFontRecord {
 };
 
 struct ProbeReply {
-  // Written by the driver: a dpi that the window is first told it now has (WM_DPICHANGED,
-  // sent inside its process, where the message's rectangle can be read); 0 for none. Asked
-  // again, as the driver does until the hook answers, the hook changes to the same dpi.
+  // Written by the driver, each change made before the hook reads the window and made again,
+  // to the same, when the driver asks again until the hook answers:
+  // a dpi that the window is told it now has (WM_DPICHANGED, sent inside its process, where
+  // the message's rectangle can be read); 0 for none;
   std::int32_t newDpi;
+  // a new highlight colour for the system (SetSysColors, which Wine applies only to the
+  // calling process), 0x00BBGGRR; ignored unless setsHighlight.
+  std::int32_t setsHighlight;
+  std::uint32_t highlight;
   std::int32_t menuItems;  // the menu tree in menu-bar order, each menu followed by its items
   MenuItemRecord menu[32];
   std::int32_t controls;  // the window's children, front to back
