@@ -138,16 +138,16 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
-// What screen readers hear of a line and of a decorative picture: what it is, no name.
-inline constexpr std::string_view kSeparator = "(a separator, without a name)";
-inline constexpr std::string_view kGraphic = "(a graphic, without a name)";
+// What a control is to screen readers and automation tools.
+enum class Role { PushButton, Text, StaticText, Grouping, Separator, Graphic, Other };
 
 struct ControlRow {
   std::string_view window;
   std::string_view control;
   Rect at96;
   Rect at144;
-  std::string_view accessibleName;
+  Role role;
+  std::string_view accessibleName;  // empty for a line or a decorative picture
   Marks marks = {};
 };
 

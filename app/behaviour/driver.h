@@ -86,9 +86,10 @@ class Driver {
   [[nodiscard]] virtual FrameSeen ReadFrame(std::string_view window);
   [[nodiscard]] virtual std::optional<Rect> ReadRect(std::string_view window,
                                                      std::string_view control);
-  // The name screen readers hear, or kHidden when they do not see the control.
+  // The name screen readers hear, and what the control is to them.
   [[nodiscard]] virtual std::string ReadAccessibleName(std::string_view window,
                                                        std::string_view control);
+  [[nodiscard]] virtual Role ReadAccessibleRole(std::string_view window, std::string_view control);
   // The description screen readers hear after the control's name.
   [[nodiscard]] virtual std::string ReadAccessibleDescription(std::string_view window,
                                                               std::string_view control);

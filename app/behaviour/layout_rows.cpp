@@ -10,6 +10,12 @@ namespace app::behaviour {
 namespace {
 
 constexpr int kAuto = kSizedToText;
+constexpr Role kButton = Role::PushButton;
+constexpr Role kText = Role::Text;
+constexpr Role kStatic = Role::StaticText;
+constexpr Role kGroup = Role::Grouping;
+constexpr Role kLine = Role::Separator;
+constexpr Role kPicture = Role::Graphic;
 
 constexpr std::string_view kNoDpi =
     "QT_SCALE_FACTOR=1.5 gives Qt's offscreen platform a 144 dpi screen, but Qt lays widgets "
@@ -33,41 +39,41 @@ const std::vector<WindowRow> kWindows = {
 };
 
 constexpr std::array kControls = std::to_array<ControlRow>({
-  // window   control      at 96 dpi                  at 144 dpi                 screen readers hear
-  {"frmcal", "Cmdpersen", {232, 224,  57,  49},      {348, 336,  85,  74},      "%",            },
-  {"frmcal", "cmdsq",     {160, 224,  57,  49},      {240, 336,  85,  74},      "x^(Power)",    },
-  {"frmcal", "cmdcube",   { 88, 224,  57,  49},      {132, 336,  85,  74},      "cube",         },
-  {"frmcal", "cmdSqu",    { 16, 224,  57,  49},      { 24, 336,  85,  74},      "Square",       },
-  {"frmcal", "cmdsum",    { 16, 168,  57,  49},      { 24, 252,  85,  74},      "+",            },
-  {"frmcal", "cmdsub",    { 88, 168,  57,  49},      {132, 252,  85,  74},      "-",            },
-  {"frmcal", "cmdmul",    {160, 168,  57,  49},      {240, 252,  85,  74},      "*",            },
-  {"frmcal", "cmddiv",    {232, 168,  57,  49},      {348, 252,  85,  74},      "/",            },
-  {"frmcal", "cmdclr",    {296, 168,  97, 105},      {444, 252, 146, 158},      "Clear",        },
-  {"frmcal", "txtnum",    { 16,  24, 385,  33},      { 24,  36, 578,  50},      "Entry"},
-  {"frmcal", "Frame1",    {  8, 144, 393, 137},      { 12, 216, 590, 206},      "Pallete",      },
+  // window   control      at 96 dpi                  at 144 dpi                 to screen readers: role, name
+  {"frmcal", "Cmdpersen", {232, 224,  57,  49},      {348, 336,  85,  74},      kButton,  "%"},
+  {"frmcal", "cmdsq",     {160, 224,  57,  49},      {240, 336,  85,  74},      kButton,  "x^(Power)"},
+  {"frmcal", "cmdcube",   { 88, 224,  57,  49},      {132, 336,  85,  74},      kButton,  "cube"},
+  {"frmcal", "cmdSqu",    { 16, 224,  57,  49},      { 24, 336,  85,  74},      kButton,  "Square"},
+  {"frmcal", "cmdsum",    { 16, 168,  57,  49},      { 24, 252,  85,  74},      kButton,  "+"},
+  {"frmcal", "cmdsub",    { 88, 168,  57,  49},      {132, 252,  85,  74},      kButton,  "-"},
+  {"frmcal", "cmdmul",    {160, 168,  57,  49},      {240, 252,  85,  74},      kButton,  "*"},
+  {"frmcal", "cmddiv",    {232, 168,  57,  49},      {348, 252,  85,  74},      kButton,  "/"},
+  {"frmcal", "cmdclr",    {296, 168,  97, 105},      {444, 252, 146, 158},      kButton,  "Clear"},
+  {"frmcal", "txtnum",    { 16,  24, 385,  33},      { 24,  36, 578,  50},      kText,    "Entry"},
+  {"frmcal", "Frame1",    {  8, 144, 393, 137},      { 12, 216, 590, 206},      kGroup,   "Pallete"},
   // A line covers the pixels it is drawn on, both ends included.
-  {"frmcal", "Line4",     {400,  64,   1,  41},      {600,  96,   1,  61},      kSeparator},
-  {"frmcal", "Line3",     { 16,  64, 385,   1},      { 24,  96, 577,   1},      kSeparator},
-  {"frmcal", "Line2",     { 16,  63,   1,  42},      { 24,  94,   1,  63},      kSeparator},
-  {"frmcal", "Line1",     { 16, 104, 385,   1},      { 24, 156, 577,   1},      kSeparator},
-  {"frmcal", "LblSpc",    {368,  75,  33,  29},      {552, 112,  50,  44},      "Marker"},
-  {"frmcal", "lblans",    { 19,  75, 350,  29},      { 29, 113, 525,  44},      "Result"},
-  {"Form1",  "Command2",  {232, 144, 145,  33},      {348, 216, 218,  50},      "Exit",         },
-  {"Form1",  "Command1",  { 32, 144, 145,  33},      { 48, 216, 218,  50},      "More Details", },
-  {"Form1",  "Label8",    {272, 248, kAuto, kAuto},  {408, 372, kAuto, kAuto},  "555-0142"},
-  {"Form1",  "Label3",    {184, 272, kAuto, kAuto},  {276, 408, kAuto, kAuto},  "alex.quillby@example.com"},
-  {"Form1",  "Label7",    {  8, 264, kAuto, kAuto},  { 12, 396, kAuto, kAuto},  "Eastbrook."},
-  {"Form1",  "Label6",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  "Larkspur Lane,"},
-  {"Form1",  "Label5",    {  8, 216, kAuto, kAuto},  { 12, 324, kAuto, kAuto},  "221,"},
-  {"Form1",  "Label2",    {  8, 192, kAuto, kAuto},  { 12, 288, kAuto, kAuto},  "Alex Quillby,"},
-  {"Form1",  "Label1",    { 40,  16, 280, 117},      { 60,  24, 420, 176},      "Pellomar Cooperation"},
-  {"Form1",  "Image1",    {328,  16,  89,  89},      {492,  24, 134, 134},      kGraphic},
-  {"Form2",  "Label3",    {  8, 288, kAuto, kAuto},  { 12, 432, kAuto, kAuto},  "555-0142"},
-  {"Form2",  "Label2",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  "Class 12 B"},
-  {"Form2",  "Label1",    {  8, 256,  57,  17},      { 12, 384,  86,  26},      "2009 A/L"},
-  {"Form2",  "Label4",    {  8, 272, kAuto, kAuto},  { 12, 408, kAuto, kAuto},  "Eastbrook Grammar School"},
+  {"frmcal", "Line4",     {400,  64,   1,  41},      {600,  96,   1,  61},      kLine,    ""},
+  {"frmcal", "Line3",     { 16,  64, 385,   1},      { 24,  96, 577,   1},      kLine,    ""},
+  {"frmcal", "Line2",     { 16,  63,   1,  42},      { 24,  94,   1,  63},      kLine,    ""},
+  {"frmcal", "Line1",     { 16, 104, 385,   1},      { 24, 156, 577,   1},      kLine,    ""},
+  {"frmcal", "LblSpc",    {368,  75,  33,  29},      {552, 112,  50,  44},      kStatic,  "Marker"},
+  {"frmcal", "lblans",    { 19,  75, 350,  29},      { 29, 113, 525,  44},      kStatic,  "Result"},
+  {"Form1",  "Command2",  {232, 144, 145,  33},      {348, 216, 218,  50},      kButton,  "Exit"},
+  {"Form1",  "Command1",  { 32, 144, 145,  33},      { 48, 216, 218,  50},      kButton,  "More Details"},
+  {"Form1",  "Label8",    {272, 248, kAuto, kAuto},  {408, 372, kAuto, kAuto},  kStatic,  "555-0142"},
+  {"Form1",  "Label3",    {184, 272, kAuto, kAuto},  {276, 408, kAuto, kAuto},  kStatic,  "alex.quillby@example.com"},
+  {"Form1",  "Label7",    {  8, 264, kAuto, kAuto},  { 12, 396, kAuto, kAuto},  kStatic,  "Eastbrook."},
+  {"Form1",  "Label6",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  kStatic,  "Larkspur Lane,"},
+  {"Form1",  "Label5",    {  8, 216, kAuto, kAuto},  { 12, 324, kAuto, kAuto},  kStatic,  "221,"},
+  {"Form1",  "Label2",    {  8, 192, kAuto, kAuto},  { 12, 288, kAuto, kAuto},  kStatic,  "Alex Quillby,"},
+  {"Form1",  "Label1",    { 40,  16, 280, 117},      { 60,  24, 420, 176},      kStatic,  "Pellomar Cooperation"},
+  {"Form1",  "Image1",    {328,  16,  89,  89},      {492,  24, 134, 134},      kPicture, ""},
+  {"Form2",  "Label3",    {  8, 288, kAuto, kAuto},  { 12, 432, kAuto, kAuto},  kStatic,  "555-0142"},
+  {"Form2",  "Label2",    {  8, 240, kAuto, kAuto},  { 12, 360, kAuto, kAuto},  kStatic,  "Class 12 B"},
+  {"Form2",  "Label1",    {  8, 256,  57,  17},      { 12, 384,  86,  26},      kStatic,  "2009 A/L"},
+  {"Form2",  "Label4",    {  8, 272, kAuto, kAuto},  { 12, 408, kAuto, kAuto},  kStatic,  "Eastbrook Grammar School"},
   // The picture reaches beyond the client area, which cuts it off.
-  {"Form2",  "Image1",    {  0,   0, 408, 312},      {  0,   0, 612, 468},      kGraphic},
+  {"Form2",  "Image1",    {  0,   0, 408, 312},      {  0,   0, 612, 468},      kPicture, ""},
 });
 
 constexpr std::array kFonts = std::to_array<FontRow>({

@@ -34,6 +34,11 @@ void PrintTo(const Row& row, std::ostream* out) {
 void PrintTo(const WindowRow& row, std::ostream* out) {
   *out << row.window;
 }
+void PrintTo(Role role, std::ostream* out) {
+  constexpr const char* kNames[] = {"push button", "text",    "static text", "grouping",
+                                    "separator",   "graphic", "other"};
+  *out << kNames[static_cast<int>(role)];
+}
 
 namespace {
 
@@ -255,6 +260,7 @@ TEST_P(ControlName, IsAsTheRowSays) {
   const ControlRow& row = GetParam();
   SKIP_LAYOUT_WHEN_MARKED(row.marks);
   EXPECT_EQ(driver.ReadAccessibleName(row.window, row.control), row.accessibleName);
+  EXPECT_EQ(driver.ReadAccessibleRole(row.window, row.control), row.role);
 }
 
 // Rows of one control: named after its window and the control.
@@ -338,6 +344,10 @@ std::optional<Rect> Driver::ReadRect(std::string_view /*window*/, std::string_vi
 std::string Driver::ReadAccessibleName(std::string_view /*window*/, std::string_view /*control*/) {
   ADD_FAILURE() << "this back end has no screen reader";
   return {};
+}
+Role Driver::ReadAccessibleRole(std::string_view /*window*/, std::string_view /*control*/) {
+  ADD_FAILURE() << "this back end has no screen reader";
+  return Role::Other;
 }
 std::string Driver::ReadAccessibleDescription(std::string_view /*window*/,
                                               std::string_view /*control*/) {

@@ -1,5 +1,5 @@
-// The system's accessible object of a control, with the name, role and description of the
-// shared rule put in front of it.
+// The system's accessible object of a control, with the name and description of the shared
+// rule and the role of its kind put in front of it.
 #include "runtime/win32/screen_reader.h"
 
 #include <oleacc.h>
@@ -48,17 +48,34 @@ bool IsSelf(const VARIANT& child) {
 struct Said {
   HWND control;
   std::wstring name;
-  LONG role;  // 0: the system's role for the control
+  LONG role;
   bool captionDescribes;
 };
 
+// What each kind of control is to a screen reader, said by the program itself: Windows' own
+// objects say the same of buttons, labels and frames, but not every system's do (Wine's call
+// all but the text box a client area), and a line or a picture is a static to them.
+LONG RoleOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+      return ROLE_SYSTEM_TEXT;
+    case ControlKind::Label:
+      return ROLE_SYSTEM_STATICTEXT;
+    case ControlKind::PushButton:
+      return ROLE_SYSTEM_PUSHBUTTON;
+    case ControlKind::Frame:
+      return ROLE_SYSTEM_GROUPING;
+    case ControlKind::Picture:
+      return ROLE_SYSTEM_GRAPHIC;
+    case ControlKind::Line:
+      return ROLE_SYSTEM_SEPARATOR;
+  }
+  return ROLE_SYSTEM_CLIENT;
+}
+
 Said SaidOf(const ChildControl& control) {
   const Accessibility rule = AccessibilityOf(*control.row);
-  LONG role = 0;
-  if (rule.decorative) {
-    role = control.row->kind == ControlKind::Line ? ROLE_SYSTEM_SEPARATOR : ROLE_SYSTEM_GRAPHIC;
-  }
-  return {control.handle, ToWide(rule.name), role, rule.captionDescribes};
+  return {control.handle, ToWide(rule.name), RoleOf(control.row->kind), rule.captionDescribes};
 }
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.
@@ -122,7 +139,7 @@ class RuledAccessible final : public IAccessible {
     return Text(said_.name, name);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!IsSelf(child) || said_.role == 0) {
+    if (!IsSelf(child)) {
       return system_->get_accRole(child, role);
     }
     if (role == nullptr) {

@@ -97,6 +97,14 @@ QWidget* ControlOf(std::string_view window, std::string_view control) {
   return widget;
 }
 
+// The control's object in the accessibility tree; a failed check when it has none.
+QAccessibleInterface* AccessibleOf(std::string_view window, std::string_view control) {
+  QAccessibleInterface* accessible =
+      QAccessible::queryAccessibleInterface(ControlOf(window, control));
+  EXPECT_NE(accessible, nullptr) << "no accessible object for " << window << "." << control;
+  return accessible;
+}
+
 // Brings the window to the front and waits until it has the keyboard.
 void Activate(QWidget* window) {
   window->activateWindow();
@@ -246,23 +254,31 @@ class QtDriver final : public Driver {
     return Rect{box.x(), box.y(), box.width(), box.height()};
   }
 
-  // A separator or a graphic without a name is heard as what it is.
   [[nodiscard]] std::string ReadAccessibleName(std::string_view window,
                                                std::string_view control) override {
-    QAccessibleInterface* accessible =
-        QAccessible::queryAccessibleInterface(ControlOf(window, control));
-    if (accessible == nullptr) {
-      ADD_FAILURE() << "no accessible object for " << window << "." << control;
-      return {};
+    QAccessibleInterface* accessible = AccessibleOf(window, control);
+    return accessible == nullptr ? "" : S(accessible->text(QAccessible::Name));
+  }
+
+  [[nodiscard]] Role ReadAccessibleRole(std::string_view window,
+                                        std::string_view control) override {
+    QAccessibleInterface* accessible = AccessibleOf(window, control);
+    switch (accessible == nullptr ? QAccessible::NoRole : accessible->role()) {
+      case QAccessible::Button:
+        return Role::PushButton;
+      case QAccessible::EditableText:
+        return Role::Text;
+      case QAccessible::StaticText:
+        return Role::StaticText;
+      case QAccessible::Grouping:
+        return Role::Grouping;
+      case QAccessible::Separator:
+        return Role::Separator;
+      case QAccessible::Graphic:
+        return Role::Graphic;
+      default:
+        return Role::Other;
     }
-    const QString name = accessible->text(QAccessible::Name);
-    if (name.isEmpty() && accessible->role() == QAccessible::Separator) {
-      return std::string(kSeparator);
-    }
-    if (name.isEmpty() && accessible->role() == QAccessible::Graphic) {
-      return std::string(kGraphic);
-    }
-    return S(name);
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,

@@ -236,7 +236,7 @@ TEST(beside, ASystemColourChangeRepaintsTheLines) {
   // Each line's first pixel, where the layout rows put it.
   std::vector<POINT> onLines;
   for (const ControlRow& row : ControlRows()) {
-    if (row.accessibleName == kSeparator) {
+    if (row.role == Role::Separator) {
       const Rect& line = RectAt(row, Settings().dpi);
       onLines.push_back({line.left, line.top});
     }

@@ -177,14 +177,28 @@ class Win32Driver final : public Driver {
       ADD_FAILURE() << "no MSAA object for " << window << "." << control;
       return {};
     }
-    // A separator or a graphic without a name is heard as what it is.
-    if (seen->name.empty() && seen->role == ROLE_SYSTEM_SEPARATOR) {
-      return std::string(kSeparator);
-    }
-    if (seen->name.empty() && seen->role == ROLE_SYSTEM_GRAPHIC) {
-      return std::string(kGraphic);
-    }
     return ToUtf8(seen->name);
+  }
+
+  [[nodiscard]] Role ReadAccessibleRole(std::string_view window,
+                                        std::string_view control) override {
+    const std::optional<AccessibleSeen> seen = AccessibleOf(Control(window, control));
+    switch (seen ? seen->role : 0) {
+      case ROLE_SYSTEM_PUSHBUTTON:
+        return Role::PushButton;
+      case ROLE_SYSTEM_TEXT:
+        return Role::Text;
+      case ROLE_SYSTEM_STATICTEXT:
+        return Role::StaticText;
+      case ROLE_SYSTEM_GROUPING:
+        return Role::Grouping;
+      case ROLE_SYSTEM_SEPARATOR:
+        return Role::Separator;
+      case ROLE_SYSTEM_GRAPHIC:
+        return Role::Graphic;
+      default:
+        return Role::Other;
+    }
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
