@@ -28,6 +28,9 @@ test_packages=(
   time desktop-file-utils
   # German and French locales, under which numbers must still read and write with '.'.
   locales-all
+  # What Linux screen readers hear, read over AT-SPI: the client library, and the
+  # accessibility bus started on a session bus of the test's own.
+  libatspi2.0-dev at-spi2-core dbus-daemon
   "${windows_packages[@]}"
   "${package_packages[@]}"
 )
