@@ -3,10 +3,13 @@
 // row_checks.h compares.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/behaviour/behaviour_table.h"
@@ -56,6 +59,15 @@ struct MenuSeen {
   std::string caption;
   std::string shortcut;
 };
+
+// A platform's role in the table's words, by the platform's list of pairs; Role::Other for a
+// role the list lacks.
+template <class PlatformRole, std::size_t kCount>
+[[nodiscard]] Role RoleFrom(const std::pair<PlatformRole, Role> (&roles)[kCount],
+                            PlatformRole role) {
+  const auto* found = std::ranges::find(roles, role, &std::pair<PlatformRole, Role>::first);
+  return found != std::end(roles) ? found->second : Role::Other;
+}
 
 class Driver {
  public:

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/behaviour/behaviour_table.h"
+#include "app/behaviour/driver.h"
 
 namespace app::behaviour {
 
@@ -44,23 +44,14 @@ std::string NameOf(AtspiAccessible* object) {
 
 // What the object is, in the table's words.
 Role RoleOf(AtspiAccessible* object) {
-  switch (atspi_accessible_get_role(object, nullptr)) {
-    case ATSPI_ROLE_PUSH_BUTTON:
-      return Role::PushButton;
-    case ATSPI_ROLE_TEXT:
-    case ATSPI_ROLE_ENTRY:
-      return Role::Text;
-    case ATSPI_ROLE_LABEL:
-      return Role::StaticText;
-    case ATSPI_ROLE_PANEL:
-      return Role::Grouping;
-    case ATSPI_ROLE_SEPARATOR:
-      return Role::Separator;
-    case ATSPI_ROLE_IMAGE:
-      return Role::Graphic;
-    default:
-      return Role::Other;
-  }
+  constexpr std::pair<AtspiRole, Role> kRoles[] = {{ATSPI_ROLE_PUSH_BUTTON, Role::PushButton},
+                                                   {ATSPI_ROLE_TEXT, Role::Text},
+                                                   {ATSPI_ROLE_ENTRY, Role::Text},
+                                                   {ATSPI_ROLE_LABEL, Role::StaticText},
+                                                   {ATSPI_ROLE_PANEL, Role::Grouping},
+                                                   {ATSPI_ROLE_SEPARATOR, Role::Separator},
+                                                   {ATSPI_ROLE_IMAGE, Role::Graphic}};
+  return RoleFrom(kRoles, atspi_accessible_get_role(object, nullptr));
 }
 
 bool CanAct(AtspiAccessible* object) {

@@ -262,23 +262,12 @@ class QtDriver final : public Driver {
 
   [[nodiscard]] Role ReadAccessibleRole(std::string_view window,
                                         std::string_view control) override {
+    constexpr std::pair<QAccessible::Role, Role> kRoles[] = {
+        {QAccessible::Button, Role::PushButton},     {QAccessible::EditableText, Role::Text},
+        {QAccessible::StaticText, Role::StaticText}, {QAccessible::Grouping, Role::Grouping},
+        {QAccessible::Separator, Role::Separator},   {QAccessible::Graphic, Role::Graphic}};
     QAccessibleInterface* accessible = AccessibleOf(window, control);
-    switch (accessible == nullptr ? QAccessible::NoRole : accessible->role()) {
-      case QAccessible::Button:
-        return Role::PushButton;
-      case QAccessible::EditableText:
-        return Role::Text;
-      case QAccessible::StaticText:
-        return Role::StaticText;
-      case QAccessible::Grouping:
-        return Role::Grouping;
-      case QAccessible::Separator:
-        return Role::Separator;
-      case QAccessible::Graphic:
-        return Role::Graphic;
-      default:
-        return Role::Other;
-    }
+    return RoleFrom(kRoles, accessible == nullptr ? QAccessible::NoRole : accessible->role());
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,

@@ -182,23 +182,12 @@ class Win32Driver final : public Driver {
 
   [[nodiscard]] Role ReadAccessibleRole(std::string_view window,
                                         std::string_view control) override {
+    constexpr std::pair<LONG, Role> kRoles[] = {
+        {ROLE_SYSTEM_PUSHBUTTON, Role::PushButton}, {ROLE_SYSTEM_TEXT, Role::Text},
+        {ROLE_SYSTEM_STATICTEXT, Role::StaticText}, {ROLE_SYSTEM_GROUPING, Role::Grouping},
+        {ROLE_SYSTEM_SEPARATOR, Role::Separator},   {ROLE_SYSTEM_GRAPHIC, Role::Graphic}};
     const std::optional<AccessibleSeen> seen = AccessibleOf(Control(window, control));
-    switch (seen ? seen->role : 0) {
-      case ROLE_SYSTEM_PUSHBUTTON:
-        return Role::PushButton;
-      case ROLE_SYSTEM_TEXT:
-        return Role::Text;
-      case ROLE_SYSTEM_STATICTEXT:
-        return Role::StaticText;
-      case ROLE_SYSTEM_GROUPING:
-        return Role::Grouping;
-      case ROLE_SYSTEM_SEPARATOR:
-        return Role::Separator;
-      case ROLE_SYSTEM_GRAPHIC:
-        return Role::Graphic;
-      default:
-        return Role::Other;
-    }
+    return RoleFrom(kRoles, seen ? seen->role : LONG{0});
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
