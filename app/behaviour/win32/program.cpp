@@ -2,6 +2,7 @@
 #include "app/behaviour/win32/program.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/behaviour/win32/wait.h"
 #include "app/behaviour/win32/window_access.h"
@@ -45,21 +46,31 @@ std::vector<HWND> WindowsTitled(const std::vector<HWND>& windows, std::string_vi
 }  // namespace
 
 std::unique_ptr<Program> Program::Start(const std::wstring& path, std::string& error) {
+  // Under load, Wine now and then breaks one start of many in a row: it refuses to create the
+  // process (ERROR_INTERNAL_ERROR), or the process comes up without working windows and ends
+  // at once. Either is tried again a moment later and said on standard error; a program that
+  // never comes up fails all three tries.
+  bool again = true;
+  for (int attempt = 0; attempt < 3 && again; ++attempt) {
+    if (attempt > 0) {
+      std::fprintf(stderr, "%s; starting it again\n", error.c_str());
+      Sleep(500);
+    }
+    if (std::unique_ptr<Program> program = TryStart(path, error, again)) {
+      return program;
+    }
+  }
+  return nullptr;
+}
+
+std::unique_ptr<Program> Program::TryStart(const std::wstring& path, std::string& error,
+                                           bool& again) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   std::wstring commandLine = L"\"" + path + L"\"";
-  // Wine now and then refuses one start of many in a row (ERROR_INTERNAL_ERROR); a second try
-  // a moment later goes through.
-  bool created = false;
-  for (int attempt = 0; attempt < 3 && !created; ++attempt) {
-    if (attempt > 0) {
-      Sleep(500);
-    }
-    created = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &started) != FALSE;
-  }
-  if (!created) {
+  if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &started) == FALSE) {
     error = "cannot start " + runtime::win32::ToUtf8(path) + " (error " +
             std::to_string(GetLastError()) + ")";
     return nullptr;
@@ -71,12 +82,16 @@ std::unique_ptr<Program> Program::Start(const std::wstring& path, std::string& e
     return !program->Running() || (calculator != nullptr && IsWindowVisible(calculator) != FALSE &&
                                    GetForegroundWindow() == calculator);
   };
-  if (!WaitUntil(calculatorInFront) || !program->Running()) {
+  const bool settled = WaitUntil(calculatorInFront);
+  if (!program->Running()) {
     DWORD exitCode = 0;
     GetExitCodeProcess(program->process_, &exitCode);
-    error = program->Running()
-                ? "the calculator window did not come up in front"
-                : "the program ended at start with exit code " + std::to_string(exitCode);
+    error = "the program ended at start with exit code " + std::to_string(exitCode);
+    return nullptr;
+  }
+  if (!settled) {
+    error = "the calculator window did not come up in front";
+    again = false;
     return nullptr;
   }
   return program;

@@ -40,6 +40,10 @@ class Program {
 
  private:
   explicit Program(const PROCESS_INFORMATION& started);
+  // One start; null with the reason in `error` when it fails, and `again` cleared when a
+  // second try cannot go better.
+  static std::unique_ptr<Program> TryStart(const std::wstring& path, std::string& error,
+                                           bool& again);
 
   HANDLE process_;
   DWORD processId_;
