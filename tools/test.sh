@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test:
-#   1. release build, warnings as errors: unit tests, window tests (offscreen), benchmarks;
+#   1. release build, warnings as errors: unit tests, window tests (offscreen), the names
+#      screen readers hear (over AT-SPI, in a headless X server), benchmarks;
 #   2. the Windows cross build (mingw-w64): the program, its unit and window tests under Wine
 #      in a headless X server, the executable's check, clang-tidy over its own sources; the
 #      release executable built twice and compared, the installer installed and removed;
