@@ -53,10 +53,13 @@ Widget* Control(QMainWindow* window, const QString& name) {
   return window == nullptr ? nullptr : window->findChild<Widget*>(name);
 }
 
-// Brings a window to the front and waits until it has the keyboard.
-inline void Activate(QWidget* window) {
+// How long a window or menu may take to come up on the offscreen platform of a loaded machine.
+inline constexpr int kWaitMs = 5000;
+
+// Brings a window to the front and waits until it has the keyboard; whether it got it.
+[[nodiscard]] inline bool Activate(QWidget* window) {
   window->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window));
+  return QTest::qWaitForWindowActive(window, kWaitMs);
 }
 
 // Presses Tab (with `modifiers`, say Shift) `presses` times on the focused control; the
@@ -71,16 +74,21 @@ inline void Activate(QWidget* window) {
   return visited;
 }
 
-// A menu item chosen with the mouse: its menu on the window's bar, then the item.
-inline void ChooseMenuItem(QMainWindow* window, const QString& menuName, const QString& itemName) {
-  auto* menu = window->findChild<QMenu*>(menuName);
-  auto* item = window->findChild<QAction*>(itemName);
-  QVERIFY(menu != nullptr && item != nullptr);
-  QMenuBar* bar = window->menuBar();
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-  QTRY_VERIFY(menu->isVisible());
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-  QTRY_VERIFY(!menu->isVisible());
+// A menu item chosen with the mouse: the menu on the window's bar that holds it, then the
+// item; whether the item was there to choose.
+[[nodiscard]] inline bool ChooseMenuItem(QMainWindow* window, QAction* item) {
+  for (auto* menu : window->findChildren<QMenu*>()) {
+    if (menu->actions().contains(item)) {
+      QMenuBar* bar = window->menuBar();
+      QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+      if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, kWaitMs)) {
+        return false;
+      }
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+      return true;
+    }
+  }
+  return false;
 }
 
 // What the client area shows, one image pixel per logical pixel.

@@ -33,9 +33,8 @@ namespace {
 
 using runtime::qt::testing::CountWindows;
 using runtime::qt::testing::FindWindow;
+using runtime::qt::testing::kWaitMs;
 
-// Long enough for the offscreen platform on a loaded machine.
-constexpr int kWaitMs = 5000;
 // How long the program runs on after a step, for the platform's events the step caused.
 constexpr int kSettleMs = 10;
 // How long the program is let run on to see whether it ends by itself.
@@ -107,8 +106,7 @@ QAccessibleInterface* AccessibleOf(std::string_view window, std::string_view con
 
 // Brings the window to the front and waits until it has the keyboard.
 void Activate(QWidget* window) {
-  window->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(window, kWaitMs)) << S(window->objectName());
+  EXPECT_TRUE(runtime::qt::testing::Activate(window)) << S(window->objectName());
 }
 
 // The key events go where the keyboard goes: the focused control, else the active window.
@@ -123,20 +121,6 @@ void TypeInto(QWidget* target, std::string_view text) {
     QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString::fromUcs4(&character, 1),
                         Qt::NoModifier);
   }
-}
-
-// Chooses a menu item with the mouse: its menu on the bar, then the item.
-void ChooseMenuItem(QMainWindow* window, QAction* item) {
-  for (auto* menu : window->findChildren<QMenu*>()) {
-    if (menu->actions().contains(item)) {
-      QMenuBar* bar = window->menuBar();
-      QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-      EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, kWaitMs));
-      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-      return;
-    }
-  }
-  ADD_FAILURE() << "no menu holds " << S(item->objectName());
 }
 
 class QtDriver final : public Driver {
@@ -330,7 +314,7 @@ class QtDriver final : public Driver {
       case Step::Kind::Click:
         if (auto* item = window->findChild<QAction*>(Q(step.control))) {
           Activate(window);
-          ChooseMenuItem(window, item);
+          EXPECT_TRUE(runtime::qt::testing::ChooseMenuItem(window, item)) << step.control;
         } else if (QWidget* widget = ControlOf(step.window, step.control)) {
           QTest::mouseClick(widget, Qt::LeftButton);
         }
