@@ -60,13 +60,13 @@ struct MenuSeen {
   std::string shortcut;
 };
 
-// A platform's role in the table's words, by the platform's list of pairs; Role::Other for a
-// role the list lacks.
-template <class PlatformRole, std::size_t kCount>
-[[nodiscard]] Role RoleFrom(const std::pair<PlatformRole, Role> (&roles)[kCount],
-                            PlatformRole role) {
-  const auto* found = std::ranges::find(roles, role, &std::pair<PlatformRole, Role>::first);
-  return found != std::end(roles) ? found->second : Role::Other;
+// A value in other words, by a driver's list of pairs (a key as its platform's keystroke, a
+// platform's role as the table's); `otherwise` for a value the list lacks.
+template <class From, class To, std::size_t kCount>
+[[nodiscard]] To Translate(const std::pair<From, To> (&pairs)[kCount], const From& value,
+                           const To& otherwise) {
+  const auto* found = std::ranges::find(pairs, value, &std::pair<From, To>::first);
+  return found != std::end(pairs) ? found->second : otherwise;
 }
 
 class Driver {

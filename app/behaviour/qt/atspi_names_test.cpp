@@ -51,7 +51,7 @@ Role RoleOf(AtspiAccessible* object) {
                                                    {ATSPI_ROLE_PANEL, Role::Grouping},
                                                    {ATSPI_ROLE_SEPARATOR, Role::Separator},
                                                    {ATSPI_ROLE_IMAGE, Role::Graphic}};
-  return RoleFrom(kRoles, atspi_accessible_get_role(object, nullptr));
+  return Translate(kRoles, atspi_accessible_get_role(object, nullptr), Role::Other);
 }
 
 bool CanAct(AtspiAccessible* object) {

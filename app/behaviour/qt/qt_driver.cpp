@@ -56,37 +56,22 @@ struct KeyChord {
 };
 
 KeyChord ChordOf(Key key) {
-  switch (key) {
-    case Key::Tab:
-      return {Qt::Key_Tab, Qt::NoModifier};
-    case Key::ShiftTab:
-      return {Qt::Key_Tab, Qt::ShiftModifier};
-    case Key::Enter:
-      return {Qt::Key_Return, Qt::NoModifier};
-    case Key::KeypadEnter:
-      return {Qt::Key_Enter, Qt::KeypadModifier};
-    case Key::Space:
-      return {Qt::Key_Space, Qt::NoModifier};
-    case Key::Esc:
-      return {Qt::Key_Escape, Qt::NoModifier};
-    case Key::Left:
-      return {Qt::Key_Left, Qt::NoModifier};
-    case Key::Right:
-      return {Qt::Key_Right, Qt::NoModifier};
-    case Key::Up:
-      return {Qt::Key_Up, Qt::NoModifier};
-    case Key::Down:
-      return {Qt::Key_Down, Qt::NoModifier};
-    case Key::F1:
-      return {Qt::Key_F1, Qt::NoModifier};
-    case Key::F2:
-      return {Qt::Key_F2, Qt::NoModifier};
-    case Key::CtrlC:
-      return {Qt::Key_C, Qt::ControlModifier};
-    case Key::CtrlQ:
-      return {Qt::Key_Q, Qt::ControlModifier};
-  }
-  return {Qt::Key_unknown, Qt::NoModifier};
+  constexpr std::pair<Key, KeyChord> kChords[] = {
+      {Key::Tab, {Qt::Key_Tab, Qt::NoModifier}},
+      {Key::ShiftTab, {Qt::Key_Tab, Qt::ShiftModifier}},
+      {Key::Enter, {Qt::Key_Return, Qt::NoModifier}},
+      {Key::KeypadEnter, {Qt::Key_Enter, Qt::KeypadModifier}},
+      {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
+      {Key::Esc, {Qt::Key_Escape, Qt::NoModifier}},
+      {Key::Left, {Qt::Key_Left, Qt::NoModifier}},
+      {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
+      {Key::Up, {Qt::Key_Up, Qt::NoModifier}},
+      {Key::Down, {Qt::Key_Down, Qt::NoModifier}},
+      {Key::F1, {Qt::Key_F1, Qt::NoModifier}},
+      {Key::F2, {Qt::Key_F2, Qt::NoModifier}},
+      {Key::CtrlC, {Qt::Key_C, Qt::ControlModifier}},
+      {Key::CtrlQ, {Qt::Key_Q, Qt::ControlModifier}}};
+  return Translate(kChords, key, KeyChord{Qt::Key_unknown, Qt::NoModifier});
 }
 
 // The control's widget; a failed check when the window or control is not there.
@@ -251,7 +236,8 @@ class QtDriver final : public Driver {
         {QAccessible::StaticText, Role::StaticText}, {QAccessible::Grouping, Role::Grouping},
         {QAccessible::Separator, Role::Separator},   {QAccessible::Graphic, Role::Graphic}};
     QAccessibleInterface* accessible = AccessibleOf(window, control);
-    return RoleFrom(kRoles, accessible == nullptr ? QAccessible::NoRole : accessible->role());
+    return Translate(kRoles, accessible == nullptr ? QAccessible::NoRole : accessible->role(),
+                     Role::Other);
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,

@@ -46,37 +46,22 @@ const runtime::WindowDescription& DescriptionOf(std::string_view window) {
 }
 
 Keystroke KeystrokeOf(Key key) {
-  switch (key) {
-    case Key::Tab:
-      return {VK_TAB};
-    case Key::ShiftTab:
-      return {.key = VK_TAB, .shift = true};
-    case Key::Enter:
-      return {VK_RETURN};
-    case Key::KeypadEnter:
-      return {.key = VK_RETURN, .extended = true};
-    case Key::Space:
-      return {VK_SPACE};
-    case Key::Esc:
-      return {VK_ESCAPE};
-    case Key::Left:
-      return {VK_LEFT};
-    case Key::Right:
-      return {VK_RIGHT};
-    case Key::Up:
-      return {VK_UP};
-    case Key::Down:
-      return {VK_DOWN};
-    case Key::F1:
-      return {VK_F1};
-    case Key::F2:
-      return {VK_F2};
-    case Key::CtrlC:
-      return {.key = 'C', .ctrl = true};
-    case Key::CtrlQ:
-      return {.key = 'Q', .ctrl = true};
-  }
-  return {0};
+  constexpr std::pair<Key, Keystroke> kKeystrokes[] = {
+      {Key::Tab, {VK_TAB}},
+      {Key::ShiftTab, {.key = VK_TAB, .shift = true}},
+      {Key::Enter, {VK_RETURN}},
+      {Key::KeypadEnter, {.key = VK_RETURN, .extended = true}},
+      {Key::Space, {VK_SPACE}},
+      {Key::Esc, {VK_ESCAPE}},
+      {Key::Left, {VK_LEFT}},
+      {Key::Right, {VK_RIGHT}},
+      {Key::Up, {VK_UP}},
+      {Key::Down, {VK_DOWN}},
+      {Key::F1, {VK_F1}},
+      {Key::F2, {VK_F2}},
+      {Key::CtrlC, {.key = 'C', .ctrl = true}},
+      {Key::CtrlQ, {.key = 'Q', .ctrl = true}}};
+  return Translate(kKeystrokes, key, Keystroke{0});
 }
 
 class Win32Driver final : public Driver {
@@ -187,7 +172,7 @@ class Win32Driver final : public Driver {
         {ROLE_SYSTEM_STATICTEXT, Role::StaticText}, {ROLE_SYSTEM_GROUPING, Role::Grouping},
         {ROLE_SYSTEM_SEPARATOR, Role::Separator},   {ROLE_SYSTEM_GRAPHIC, Role::Graphic}};
     const std::optional<AccessibleSeen> seen = AccessibleOf(Control(window, control));
-    return RoleFrom(kRoles, seen ? seen->role : LONG{0});
+    return Translate(kRoles, seen ? seen->role : LONG{0}, Role::Other);
   }
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
