@@ -4,6 +4,9 @@
 # no TCP port. It waits until the server accepts clients (Xvfb writes its display number
 # then), never for a fixed time, and stops the server by its id when COMMAND ends, so
 # COMMAND must end its X clients first: for Wine, run session.sh inside this script.
+# The server never resets: by default it does so whenever its last client leaves, and a client
+# that connects meanwhile is refused. The accessibility bus's launcher is such a client: it
+# connects, marks the root window and leaves just as the program under test connects.
 # Exits with COMMAND's status.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 COMMAND [ARGUMENTS...]" >&2; exit 2; }
@@ -22,7 +25,7 @@ trap stop_xvfb EXIT
 trap 'exit 130' INT TERM
 
 mkfifo "$work/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/log" 2>&1 &
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" >"$work/log" 2>&1 &
 xvfb_pid=$!
 if ! read -r -t 60 number <"$work/display"; then
   echo "$0: Xvfb did not start:" >&2
