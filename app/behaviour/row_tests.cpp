@@ -7,39 +7,12 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "app/behaviour/driver.h"
+#include "app/behaviour/row_printing.h"
 
 namespace app::behaviour {
-
-// How GoogleTest prints the table's values in a failure.
-void PrintTo(const Size& size, std::ostream* out) {
-  *out << size.width << " x " << size.height;
-}
-void PrintTo(const Point& point, std::ostream* out) {
-  *out << "(" << point.x << ", " << point.y << ")";
-}
-void PrintTo(const ScenarioRow* row, std::ostream* out) {
-  *out << '"' << row->name << '"';
-}
-template <class Row>
-requires requires(const Row& row) {
-  row.control;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.window << '.' << row.control;
-}
-void PrintTo(const WindowRow& row, std::ostream* out) {
-  *out << row.window;
-}
-void PrintTo(Role role, std::ostream* out) {
-  constexpr const char* kNames[] = {"push button", "text",    "static text", "grouping",
-                                    "separator",   "graphic", "other"};
-  *out << kNames[static_cast<int>(role)];
-}
-
 namespace {
 
 std::string VisibilityName(Visibility visibility) {
@@ -261,12 +234,6 @@ TEST_P(ControlName, IsAsTheRowSays) {
   SKIP_LAYOUT_WHEN_MARKED(row.marks);
   EXPECT_EQ(driver.ReadAccessibleName(row.window, row.control), row.accessibleName);
   EXPECT_EQ(driver.ReadAccessibleRole(row.window, row.control), row.role);
-}
-
-// Rows of one control: named after its window and the control.
-template <class Row>
-std::string ControlTestName(const testing::TestParamInfo<Row>& info) {
-  return std::string(info.param.window) + "_" + std::string(info.param.control);
 }
 
 INSTANTIATE_TEST_SUITE_P(layout, ControlPlace, testing::ValuesIn(ControlRows()),

@@ -13,18 +13,14 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/behaviour/driver.h"
+#include "app/behaviour/row_printing.h"
 
 namespace app::behaviour {
-
-void PrintTo(const ControlRow& row, std::ostream* out) {
-  *out << row.window << '.' << row.control;
-}
 
 namespace {
 
@@ -170,11 +166,8 @@ TEST_P(AtspiNames, IsAsTheRowSays) {
                      << "\"; heard:" << heard;
 }
 
-std::string RowName(const testing::TestParamInfo<ControlRow>& row) {
-  return std::string(row.param.window) + "_" + std::string(row.param.control);
-}
-
-INSTANTIATE_TEST_SUITE_P(names, AtspiNames, testing::ValuesIn(ControlRows()), RowName);
+INSTANTIATE_TEST_SUITE_P(names, AtspiNames, testing::ValuesIn(ControlRows()),
+                         ControlTestName<ControlRow>);
 
 }  // namespace
 }  // namespace app::behaviour
