@@ -242,8 +242,7 @@ class QtDriver final : public Driver {
 
   [[nodiscard]] std::string ReadAccessibleDescription(std::string_view window,
                                                       std::string_view control) override {
-    QAccessibleInterface* accessible =
-        QAccessible::queryAccessibleInterface(ControlOf(window, control));
+    QAccessibleInterface* accessible = AccessibleOf(window, control);
     return accessible == nullptr ? "" : S(accessible->text(QAccessible::Description));
   }
 
@@ -322,12 +321,12 @@ class QtDriver final : public Driver {
         window->close();
         return;
       case Step::Kind::ToolSetText:
-        if (QAccessibleInterface* tool = ToolOf(step)) {
+        if (QAccessibleInterface* tool = AccessibleOf(step.window, step.control)) {
           tool->setText(QAccessible::Value, Q(step.text));
         }
         return;
       case Step::Kind::ToolPress:
-        if (QAccessibleInterface* tool = ToolOf(step)) {
+        if (QAccessibleInterface* tool = AccessibleOf(step.window, step.control)) {
           ASSERT_NE(tool->actionInterface(), nullptr);
           tool->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
           // A tool's press animates the button and clicks it once the animation is over.
@@ -336,13 +335,6 @@ class QtDriver final : public Driver {
         }
         return;
     }
-  }
-
-  static QAccessibleInterface* ToolOf(const Step& step) {
-    QAccessibleInterface* tool =
-        QAccessible::queryAccessibleInterface(ControlOf(step.window, step.control));
-    EXPECT_NE(tool, nullptr) << step.control;
-    return tool;
   }
 
   runtime::qt::QtForms forms_{kProject};
