@@ -63,8 +63,7 @@ std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrar
   if (auto* request = static_cast<ProbeReply*>(
           MapViewOfFile(memory.get(), FILE_MAP_WRITE, 0, 0, sizeof(ProbeReply)))) {
     request->newDpi = change.newDpi;
-    request->setsHighlight = change.highlight ? 1 : 0;
-    request->highlight = change.highlight.value_or(0);
+    request->highlight = change.highlight.value_or(kNoColourChange);
     UnmapViewOfFile(request);
   } else {
     return std::nullopt;

@@ -13,6 +13,7 @@
 namespace {
 
 using app::behaviour::win32::ControlFontRecord;
+using app::behaviour::win32::kNoColourChange;
 using app::behaviour::win32::ProbeReply;
 
 void ReadMenu(HMENU menu, int depth, ProbeReply& reply) {
@@ -74,7 +75,7 @@ void Reply(HWND window, WPARAM processId) {
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                    reinterpret_cast<LPARAM>(&suggested));
     }
-    if (reply->setsHighlight != 0) {
+    if (reply->highlight != kNoColourChange) {
       const int element = COLOR_HIGHLIGHT;
       const COLORREF colour = reply->highlight;
       SetSysColors(1, &element, &colour);

@@ -32,6 +32,9 @@ struct ControlFontRecord {
   wchar_t face[32];        // the face the control asks for, before the system stands in
 };
 
+// No colour: a COLORREF's top byte is always 0.
+inline constexpr std::uint32_t kNoColourChange = 0xFFFFFFFF;
+
 struct ProbeReply {
   // Written by the driver, each change made before the hook reads the window and made again,
   // to the same, when the driver asks again until the hook answers:
@@ -39,8 +42,7 @@ struct ProbeReply {
   // the message's rectangle can be read); 0 for none;
   std::int32_t newDpi;
   // a new highlight colour for the system (SetSysColors, which Wine applies only to the
-  // calling process), 0x00BBGGRR; ignored unless setsHighlight.
-  std::int32_t setsHighlight;
+  // calling process), 0x00BBGGRR; kNoColourChange for none.
   std::uint32_t highlight;
   std::int32_t menuItems;  // the menu tree in menu-bar order, each menu followed by its items
   MenuItemRecord menu[32];
