@@ -88,7 +88,7 @@ TEST(beside, AHundredThousandCharacterEntryComputes) {
   EXPECT_EQ(driver->ReadTexts().answer, "12");
 }
 
-// The three windows shown, straight from a fresh program.
+// A fresh program's windows: the calculator's, and the other two once ShowAll shows them.
 struct Windows {
   std::unique_ptr<Program> program;
   HWND calculator = nullptr;
@@ -96,15 +96,23 @@ struct Windows {
   HWND details = nullptr;
 };
 
-Windows ShowAll() {
+// A fresh program with its calculator window; null windows when it did not start.
+Windows StartCalculator() {
   Windows windows;
   std::string error;
   windows.program = Program::Start(Settings().program, error);
   EXPECT_NE(windows.program, nullptr) << error;
+  if (windows.program) {
+    windows.calculator = windows.program->Window(ui::frmcal::kDescription);
+  }
+  return windows;
+}
+
+Windows ShowAll() {
+  Windows windows = StartCalculator();
   if (!windows.program) {
     return windows;
   }
-  windows.calculator = windows.program->Window(ui::frmcal::kDescription);
   EXPECT_TRUE(ChooseFromMenu(windows.calculator, ui::frmcal::kDescription, "mnabout"));
   EXPECT_TRUE(WaitUntil(
       [&] { return Shown(windows.about = windows.program->Window(ui::Form1::kDescription)); }));
@@ -156,10 +164,9 @@ TEST(beside, MaximizingMovesNoControl) {
 // Told its dpi changed, as when it moves to another screen (96 -> 144 -> 96), the calculator
 // takes the layout the rows give for the new dpi: every rectangle and font height.
 TEST(beside, ADpiChangeLaysTheCalculatorOutAnew) {
-  std::string error;
-  const std::unique_ptr<Program> program = Program::Start(Settings().program, error);
-  ASSERT_NE(program, nullptr) << error;
-  HWND window = program->Window(ui::frmcal::kDescription);
+  const Windows started = StartCalculator();
+  HWND window = started.calculator;
+  ASSERT_NE(window, nullptr);
   if (GetDpiForWindow(window) != 96) {
     GTEST_SKIP() << "the change is made from a 96 dpi screen";
   }
@@ -226,10 +233,9 @@ class HighlightColour {
 
 // A theme change shows at once: the lines round the running result take the new highlight.
 TEST(beside, ASystemColourChangeRepaintsTheLines) {
-  std::string error;
-  const std::unique_ptr<Program> program = Program::Start(Settings().program, error);
-  ASSERT_NE(program, nullptr) << error;
-  HWND window = program->Window(ui::frmcal::kDescription);
+  const Windows started = StartCalculator();
+  HWND window = started.calculator;
+  ASSERT_NE(window, nullptr);
   ASSERT_TRUE(BringToFront(window));
   const HighlightColour changed(window, RGB(0xFF, 0x00, 0x80));
   const std::uint32_t kNewHighlight = 0xFF0080;
