@@ -47,9 +47,31 @@ if [ "${1:-}" = --inside ]; then
       grep -i -e pellomar -e "${product_code//[\{\}]/}" -e "${newer_code//[\{\}]/}" || true
   }
   traces >"$work/before"
+  # msiexec OPTION PACKAGE, silent, with Windows Installer's verbose log and Wine's errors on
+  # standard error. A failure shows the log's last actions, which say what failed and why (its
+  # closing list of properties does not). Under load, Wine now and then fails to start a
+  # process at all: msiexec then ends before it opens its log, and is started once more.
+  quiet_msiexec() {
+    local log="$work/msiexec.log" status attempt
+    local arguments=("$1" "$(winepath -w "$2")" /qn /l*v "$(winepath -w "$log")")
+    for attempt in 1 2; do
+      rm -f "$log"
+      status=0
+      WINEDEBUG=-all,err+all wine msiexec "${arguments[@]}" || status=$?
+      [ "$status" -eq 0 ] && return
+      if [ -e "$log" ] || [ "$attempt" -eq 2 ]; then
+        break
+      fi
+      echo "msiexec $1 $2 ended with status $status before it opened its log; starting it again" >&2
+      sleep 1
+    done
+    [ -e "$log" ] || fail "msiexec $1 $2 ended with status $status, twice, before it opened its log"
+    sed '/^Property(/d' "$log" | tail -n 40 | tr -d '\r' >&2
+    fail "msiexec $1 $2 ended with status $status"
+  }
 
   echo "== msiexec /i $msi /qn"
-  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
+  quiet_msiexec /i "$msi"
   cmp "$build/app/pellomar.exe" "$folder/pellomar.exe" ||
     fail "Program Files\\Pellomar\\pellomar.exe is not the program built"
   # Per machine, the shortcut belongs in all users' Start menu; Wine puts it in the installing
@@ -74,7 +96,7 @@ if [ "${1:-}" = --inside ]; then
   traces >"$work/installed"
   grep -q -F "CurrentVersion\\Uninstall\\$product_code]" "$work/installed" ||
     fail "the registry export does not show the product's entry"
-  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "a second msiexec /i ended with status $?"
+  quiet_msiexec /i "$msi"
   traces | diff "$work/installed" - || fail "installing the same version again changed the above"
 
   echo "== the installed program"
@@ -92,20 +114,20 @@ if [ "${1:-}" = --inside ]; then
   wait "$program_pid" 2>/dev/null || true
 
   echo "== msiexec /x $msi /qn"
-  wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x ended with status $?"
+  quiet_msiexec /x "$msi"
   # Windows Installer's own cache folder may stay, empty; nothing of the product may.
   traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
     fail "uninstalling left the lines marked > above"
   echo "nothing left"
 
   echo "== a newer version replaces it"
-  wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
-  wine msiexec /i "$(winepath -w "$newer_msi")" /qn || fail "the newer msiexec /i: status $?"
+  quiet_msiexec /i "$msi"
+  quiet_msiexec /i "$newer_msi"
   ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "$version is still installed"
   wine reg query "${uninstall_key%\\*}\\$newer_code" >/dev/null 2>&1 ||
     fail "the newer version is not installed"
   cmp "$build/app/pellomar.exe" "$folder/pellomar.exe" || fail "the newer version lacks the program"
-  wine msiexec /x "$(winepath -w "$newer_msi")" /qn || fail "msiexec /x ended with status $?"
+  quiet_msiexec /x "$newer_msi"
   traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
     fail "uninstalling the newer version left the lines marked > above"
   echo "replaced, then removed: nothing left"
