@@ -7,7 +7,7 @@
 #   2. `msiexec /i ... /qn` puts the program, byte for byte, in Program Files\Pellomar, the
 #      shortcut in the Start menu and the product in "Apps & features" (name, version,
 #      publisher, contact, icon); installing it again changes nothing;
-#   3. the installed program opens its calculator window;
+#   3. the installed program opens its calculator window, and ends when it is closed;
 #   4. `msiexec /x ... /qn` removes it: no file, shortcut or registry entry of it is left;
 #   5. a newer version (the same installer, renumbered) replaces it, and leaves nothing either.
 # Its argument, if any, is a build folder already configured with the windows-release preset
@@ -110,8 +110,16 @@ if [ "${1:-}" = --inside ]; then
     sleep 0.1
   done
   echo "window \"$title\" shown"
-  kill "$program_pid"
-  wait "$program_pid" 2>/dev/null || true
+  # Closed as a user closes it, so that nothing of it still runs when it is uninstalled.
+  wine taskkill /im pellomar.exe >/dev/null || fail "taskkill could not close the program"
+  tenths=300
+  while kill -0 "$program_pid" 2>/dev/null; do
+    tenths=$((tenths - 1))
+    [ "$tenths" -gt 0 ] || fail "the installed program did not end within 30 seconds of closing"
+    sleep 0.1
+  done
+  wait "$program_pid" || fail "the installed program ended with status $?"
+  echo "closed"
 
   echo "== msiexec /x $msi /qn"
   quiet_msiexec /x "$msi"
