@@ -39,26 +39,35 @@ if [ "${1:-}" = --inside ]; then
   drive_c="$WINEPREFIX/drive_c"
   folder="$drive_c/Program Files/Pellomar"
   uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
+  # The Windows path of a file outside the prefix: Wine's drive Z: is the Unix root. Worked out
+  # here, not by winepath, which is one more Wine process to start for every path.
+  windows_path() {
+    local path
+    path=$(realpath -m "$1")
+    printf 'Z:%s' "${path//\//\\}"
+  }
   # Every file of the prefix and every registry line that names the product.
   traces() {
     find "$drive_c" | sort
-    wine regedit /E "$(winepath -w "$work/registry.reg")"
+    wine regedit /E "$(windows_path "$work/registry.reg")"
     iconv -f UTF-16LE -t UTF-8 "$work/registry.reg" | tr -d '\r' |
       grep -i -e pellomar -e "${product_code//[\{\}]/}" -e "${newer_code//[\{\}]/}" || true
   }
   traces >"$work/before"
-  # msiexec OPTION PACKAGE, silent, with Windows Installer's verbose log and Wine's errors on
-  # standard error. A failure shows the log's last actions, which say what failed and why (its
-  # closing list of properties does not). Under load, Wine now and then fails to start a
-  # process at all: msiexec then ends before it opens its log, and is started once more.
+  # msiexec OPTION PACKAGE, silent, with Windows Installer's verbose log, and Wine's errors and
+  # its installer's warnings kept aside. A failure shows both: Wine's say what went wrong, the
+  # log's last actions at which step (its closing list of properties is left out). Under load,
+  # Wine now and then fails to start a process at all: msiexec then ends before it opens its
+  # log, and is started once more.
   quiet_msiexec() {
-    local log="$work/msiexec.log" status attempt
-    local arguments=("$1" "$(winepath -w "$2")" /qn /l*v "$(winepath -w "$log")")
+    local log="$work/msiexec.log" wine_log="$work/msiexec.wine" status attempt
+    local arguments=("$1" "$(windows_path "$2")" /qn /l*v "$(windows_path "$log")")
     for attempt in 1 2; do
       rm -f "$log"
       status=0
-      WINEDEBUG=-all,err+all wine msiexec "${arguments[@]}" || status=$?
+      WINEDEBUG=-all,err+all,warn+msi wine msiexec "${arguments[@]}" 2>"$wine_log" || status=$?
       [ "$status" -eq 0 ] && return
+      cat "$wine_log" >&2
       if [ -e "$log" ] || [ "$attempt" -eq 2 ]; then
         break
       fi

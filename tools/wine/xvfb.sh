@@ -11,7 +11,8 @@
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 COMMAND [ARGUMENTS...]" >&2; exit 2; }
 
-work=$(mktemp -d)
+# Its own name: a caller that exports "work" (the installer test does) keeps its value.
+xvfb_dir=$(mktemp -d)
 xvfb_pid=
 # shellcheck disable=SC2317  # run by the EXIT trap
 stop_xvfb() {
@@ -19,17 +20,17 @@ stop_xvfb() {
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" || true
   fi
-  rm -rf "$work"
+  rm -rf "$xvfb_dir"
 }
 trap stop_xvfb EXIT
 trap 'exit 130' INT TERM
 
-mkfifo "$work/display"
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" >"$work/log" 2>&1 &
+mkfifo "$xvfb_dir/display"
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$xvfb_dir/display" >"$xvfb_dir/log" 2>&1 &
 xvfb_pid=$!
-if ! read -r -t 60 number <"$work/display"; then
+if ! read -r -t 60 number <"$xvfb_dir/display"; then
   echo "$0: Xvfb did not start:" >&2
-  cat "$work/log" >&2
+  cat "$xvfb_dir/log" >&2
   exit 1
 fi
 export DISPLAY=":$number"
