@@ -22,10 +22,8 @@ state="$build/wine"
 title="Pellomar Advanced Calculator"
 upgrade_code="{BB96FB43-4998-4586-A67C-036CBD783E7C}"
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+# shellcheck source=tools/common.sh
+source tools/common.sh
 
 # Steps 2 to 4, inside the Wine session that the script starts for itself below.
 if [ "${1:-}" = --inside ]; then
@@ -111,22 +109,18 @@ if [ "${1:-}" = --inside ]; then
   echo "== the installed program"
   wine "C:\\Program Files\\Pellomar\\pellomar.exe" &
   program_pid=$!
-  tenths=300
-  until xwininfo -root -tree | grep -q "\"$title\": "; do
+  # shellcheck disable=SC2317  # run by wait_for
+  window_shown() {
     kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended without a window"
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || fail "no window titled \"$title\" within 30 seconds"
-    sleep 0.1
-  done
+    xwininfo -root -tree | grep -q "\"$title\": "
+  }
+  wait_for 30 window_shown || fail "no window titled \"$title\" within 30 seconds"
   echo "window \"$title\" shown"
   # Closed as a user closes it, so that nothing of it still runs when it is uninstalled.
   wine taskkill /im pellomar.exe >/dev/null || fail "taskkill could not close the program"
-  tenths=300
-  while kill -0 "$program_pid" 2>/dev/null; do
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || fail "the installed program did not end within 30 seconds of closing"
-    sleep 0.1
-  done
+  # shellcheck disable=SC2317  # run by wait_for
+  program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+  wait_for 30 program_ended || fail "the installed program did not end within 30 seconds of closing"
   wait "$program_pid" || fail "the installed program ended with status $?"
   echo "closed"
 

@@ -10,14 +10,15 @@
 # skipped so as not to replace it; otherwise the machine's packages end as they began.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-tools/install-packages.sh test
+if [ -z "${PELLOMAR_OWN_DISPLAY:-}" ]; then
+  tools/install-packages.sh test
+  # The installed program starts on an X server of the script's own.
+  PELLOMAR_OWN_DISPLAY=1 exec tools/wine/xvfb.sh tools/test-package.sh "$@"
+fi
+# shellcheck source=tools/common.sh
+source tools/common.sh
 
 step() { printf '\n== %s\n' "$*"; }
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
@@ -29,10 +30,8 @@ deb="build/package/pellomar_${version}_$(dpkg --print-architecture).deb"
 echo "$deb"
 
 work=$(mktemp -d)
-xvfb_pid=""
 app_pid=""
 installed_by_us=""
-made_x11_dir=""
 
 installed_packages() {
   dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package}\n' | awk '$1 == "ii" { print $2 }' | sort
@@ -50,11 +49,6 @@ restore_packages() {
 }
 cleanup() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  [ -z "$made_x11_dir" ] || rmdir /tmp/.X11-unix 2>/dev/null || true
   [ -z "$installed_by_us" ] || restore_packages || true
   rm -rf "$work"
 }
@@ -144,26 +138,9 @@ missing=$(sed 's|/$||' "$work/contents" | grep -v '^$' | sort | comm -23 - "$wor
 [ -z "$missing" ] || fail "dpkg does not list: $missing"
 [ "$(man -w pellomar)" = /usr/share/man/man1/pellomar.1.gz ] || fail "man does not find pellomar(1)"
 
-# wait_for <seconds> <command...>: runs the command every 0.1 s until it succeeds.
-wait_for() {
-  local tenths=$(($1 * 10))
-  shift
-  until "$@"; do
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
 # The program, Qt and fontconfig keep their runtime files and caches in the work folder.
 mkdir -m 700 "$work/home" "$work/runtime"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
-[ -d /tmp/.X11-unix ] || made_x11_dir=yes
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 30 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-display=$(head -n1 "$work/display")
-export DISPLAY=":$display"
 
 env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb /usr/bin/pellomar 2>"$work/pellomar.log" &
 app_pid=$!

@@ -16,10 +16,8 @@ case "${1:-}" in
   *) echo "usage: $0 exe|package" >&2; exit 2 ;;
 esac
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+# shellcheck source=tools/common.sh
+source tools/common.sh
 
 tools/install-packages.sh test
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
