@@ -103,11 +103,5 @@ TEST(WindowRegistryContract, EmptyWindowFromTheBackEndIsAnError) {
   EXPECT_THROW(static_cast<void>(registry.InstanceOf(WindowClass::Form1)), std::logic_error);
 }
 
-TEST(ClassName, IsTheWindowsName) {
-  EXPECT_EQ(ClassName(WindowClass::frmcal), "frmcal");
-  EXPECT_EQ(ClassName(WindowClass::Form1), "Form1");
-  EXPECT_EQ(ClassName(WindowClass::Form2), "Form2");
-}
-
 }  // namespace
 }  // namespace app

@@ -2,6 +2,7 @@
 #include "engine/operations.h"
 
 #include <array>
+#include <ostream>
 
 #include "runtime/numbers/checked_arithmetic.h"
 #include "runtime/numbers/number_format.h"
@@ -68,7 +69,7 @@ Outcome Combining(const DisplayTexts& texts, ZeroTest zeroTest, Combine combine)
 
 // Square and cube: `factors` copies of the answer's number multiplied, or of the entry's when
 // the answer reads zero. The entry is emptied either way.
-Outcome Raise(const DisplayTexts& texts, int factors) {
+Outcome MultiplyBySelf(const DisplayTexts& texts, int factors) {
   NumberOrFault base = runtime::ReadLeadingNumber(texts.answer);
   if (const auto* fault = FaultOf(base)) {
     return *fault;
@@ -143,11 +144,11 @@ Outcome ApplyPercent(const DisplayTexts& texts) {
 }
 
 Outcome ApplySquare(const DisplayTexts& texts) {
-  return Raise(texts, 2);
+  return MultiplyBySelf(texts, 2);
 }
 
 Outcome ApplyCube(const DisplayTexts& texts) {
-  return Raise(texts, 3);
+  return MultiplyBySelf(texts, 3);
 }
 
 DisplayTexts ClearAll() {
@@ -209,6 +210,11 @@ std::span<const Field> WriteOrder(Operation operation) {
       break;
   }
   return kAnswerThenEntry;
+}
+
+std::ostream& operator<<(std::ostream& out, const DisplayTexts& texts) {
+  return out << "{entry \"" << texts.entry << "\", answer \"" << texts.answer << "\", marker \""
+             << texts.marker << "\"}";
 }
 
 }  // namespace engine

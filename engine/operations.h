@@ -2,6 +2,7 @@
 // texts to new texts or an arithmetic fault. No state, no toolkit, no exceptions.
 #pragma once
 
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <variant>
@@ -20,6 +21,9 @@ struct DisplayTexts {
   std::string marker;  // "%" after a percentage, otherwise empty
   friend bool operator==(const DisplayTexts&, const DisplayTexts&) = default;
 };
+
+// Writes the three texts quoted, as test failures show them.
+std::ostream& operator<<(std::ostream& out, const DisplayTexts& texts);
 
 using Outcome = std::variant<DisplayTexts, ArithmeticFault>;
 

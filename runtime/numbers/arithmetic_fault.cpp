@@ -1,6 +1,8 @@
 // The names of the arithmetic faults.
 #include "runtime/numbers/arithmetic_fault.h"
 
+#include <ostream>
+
 namespace runtime {
 
 const char* DescribeFault(FaultKind kind) {
@@ -13,6 +15,10 @@ const char* DescribeFault(FaultKind kind) {
       return "Overflow";
   }
   return "Arithmetic fault";
+}
+
+std::ostream& operator<<(std::ostream& out, const ArithmeticFault& fault) {
+  return out << DescribeFault(fault.kind);
 }
 
 }  // namespace runtime

@@ -1,6 +1,7 @@
 // The arithmetic faults that stop a calculation, as the runtime's number services report them.
 #pragma once
 
+#include <iosfwd>
 #include <variant>
 
 namespace runtime {
@@ -21,6 +22,9 @@ struct ArithmeticFault {
 
 // A short name a person can read: "Division by zero", "Overflow", "Invalid operation".
 [[nodiscard]] const char* DescribeFault(FaultKind kind);
+
+// Writes the fault's short name, as test failures and logs show it.
+std::ostream& operator<<(std::ostream& out, const ArithmeticFault& fault);
 
 // What a number service gives: the number, or the fault that stopped it.
 using NumberOrFault = std::variant<double, ArithmeticFault>;
