@@ -128,9 +128,15 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// Whether a found rectangle is the expected one; a label that sizes itself to its text
-// matches at its corner with any size that shows something.
-[[nodiscard]] bool Matches(const Rect& expected, const Rect& found);
+// How many pixels each edge of a found rectangle may lie from the expected one on `backend`
+// at `dpi`: none, but for Qt on a 144 dpi screen. Qt places widgets in pixels of a 96 dpi
+// screen and scales every edge by 1.5 as it paints, so an edge that lands on a half pixel
+// rounds to either neighbour, and a line's one-pixel-wide box spans two device pixels.
+[[nodiscard]] int EdgeTolerance(Backend backend, int dpi);
+
+// Whether a found rectangle is the expected one, each edge within `tolerance` pixels; a label
+// that sizes itself to its text matches at its corner with any size that shows something.
+[[nodiscard]] bool Matches(const Rect& expected, const Rect& found, int tolerance = 0);
 
 struct Size {
   int width;
@@ -208,9 +214,9 @@ struct TooltipRow {
 };
 
 // The steps that bring every window up for the layout rows, and why a back end cannot show
-// the layout rows at all, or not at `dpi`.
+// the layout rows at all.
 [[nodiscard]] const std::vector<Step>& LayoutSteps();
-[[nodiscard]] Marks LayoutMarks(int dpi);
+[[nodiscard]] Marks LayoutMarks();
 
 [[nodiscard]] std::span<const WindowRow> WindowRows();
 [[nodiscard]] std::span<const ControlRow> ControlRows();

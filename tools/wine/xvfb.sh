@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# tools/wine/xvfb.sh COMMAND [ARGUMENTS...]
+# [XFT_DPI=N] tools/wine/xvfb.sh COMMAND [ARGUMENTS...]
 # Runs COMMAND with DISPLAY set to an Xvfb server of its own: the first free display number,
-# no TCP port. It waits until the server accepts clients (Xvfb writes its display number
+# no TCP port. With XFT_DPI, the server's X resources say "Xft.dpi: N", as a desktop set to a
+# larger text size says it to its programs: Qt then scales its windows by N / 96. It waits until the server accepts clients (Xvfb writes its display number
 # then), never for a fixed time, and stops the server by its id when COMMAND ends, so
 # COMMAND must end its X clients first: for Wine, run session.sh inside this script.
 # The server never resets: by default it does so whenever its last client leaves, and a client
@@ -34,6 +35,10 @@ if ! read -r -t 60 number <"$xvfb_dir/display"; then
   exit 1
 fi
 export DISPLAY=":$number"
+if [ -n "${XFT_DPI:-}" ]; then
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$XFT_DPI
+"
+fi
 status=0
 "$@" || status=$?
 exit "$status"

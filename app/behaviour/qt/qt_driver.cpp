@@ -74,6 +74,20 @@ KeyChord ChordOf(Key key) {
   return Translate(kChords, key, KeyChord{Qt::Key_unknown, Qt::NoModifier});
 }
 
+// Qt places widgets in pixels of a 96 dpi screen and scales them by the screen's device pixel
+// ratio as it paints: on a 144 dpi screen (ratio 1.5) an edge lands where its 96 dpi place,
+// scaled, rounds to.
+int DevicePixels(int logical, qreal ratio) {
+  return qRound(logical * ratio);
+}
+
+Rect DeviceRect(const QRect& logical, qreal ratio) {
+  const int left = DevicePixels(logical.x(), ratio);
+  const int top = DevicePixels(logical.y(), ratio);
+  return {left, top, DevicePixels(logical.x() + logical.width(), ratio) - left,
+          DevicePixels(logical.y() + logical.height(), ratio) - top};
+}
+
 // The control's widget; a failed check when the window or control is not there.
 QWidget* ControlOf(std::string_view window, std::string_view control) {
   QWidget* widget = runtime::qt::testing::Control(FindWindow(Q(window)), Q(control));
@@ -195,10 +209,13 @@ class QtDriver final : public Driver {
   [[nodiscard]] FrameSeen ReadFrame(std::string_view window) override {
     QMainWindow* found = FindWindow(Q(window));
     const Qt::WindowFlags flags = found->windowFlags();
-    const QPoint place = found->centralWidget()->mapToGlobal(QPoint(0, 0));
+    const qreal ratio = found->devicePixelRatioF();
+    const QWidget* client = found->centralWidget();
+    const Rect onScreen =
+        DeviceRect(QRect(client->mapToGlobal(QPoint(0, 0)), client->size()), ratio);
     FrameSeen frame{S(found->windowTitle()),
-                    {found->centralWidget()->width(), found->centralWidget()->height()},
-                    {place.x(), place.y()},
+                    {onScreen.width, onScreen.height},
+                    {onScreen.left, onScreen.top},
                     found->minimumSize() != found->maximumSize() &&
                         flags.testFlag(Qt::WindowMinimizeButtonHint) &&
                         flags.testFlag(Qt::WindowMaximizeButtonHint),
@@ -219,8 +236,7 @@ class QtDriver final : public Driver {
     if (widget == nullptr) {
       return std::nullopt;
     }
-    const QRect box = widget->geometry();
-    return Rect{box.x(), box.y(), box.width(), box.height()};
+    return DeviceRect(widget->geometry(), widget->devicePixelRatioF());
   }
 
   [[nodiscard]] std::string ReadAccessibleName(std::string_view window,
@@ -253,7 +269,8 @@ class QtDriver final : public Driver {
       return std::nullopt;
     }
     const QFontInfo shown(widget->font());
-    return FontSeen{widget->font().family().toStdString(), shown.pixelSize(), shown.bold(),
+    return FontSeen{widget->font().family().toStdString(),
+                    DevicePixels(shown.pixelSize(), widget->devicePixelRatioF()), shown.bold(),
                     shown.italic() || shown.underline() || shown.strikeOut()};
   }
 
