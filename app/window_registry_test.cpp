@@ -10,8 +10,8 @@
 #include <string>
 
 #include "runtime/forms/checked_calls.h"
-#include "runtime/testing/scripted_forms.h"
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/scripted_forms.h"
+#include "runtime/scripted/test_window.h"
 
 namespace app {
 namespace {

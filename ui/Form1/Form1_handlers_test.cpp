@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "runtime/forms/checked_calls.h"
-#include "runtime/testing/scripted_forms.h"
+#include "runtime/scripted/scripted_forms.h"
 #include "ui/catalogue.h"
 
 namespace ui::Form1 {

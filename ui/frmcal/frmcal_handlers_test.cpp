@@ -11,7 +11,7 @@
 
 #include "engine/operations.h"
 #include "runtime/forms/checked_calls.h"
-#include "runtime/testing/scripted_forms.h"
+#include "runtime/scripted/scripted_forms.h"
 #include "ui/catalogue.h"
 
 namespace ui::frmcal {
