@@ -35,7 +35,7 @@ constexpr std::chrono::milliseconds kEndWithin{3000};
 
 // The description of a window class, to find its windows and controls by name.
 const runtime::WindowDescription& DescriptionOf(std::string_view window) {
-  for (std::size_t index = 0; index < kWindowClassCount; ++index) {
+  for (std::size_t index = 0; index < app::kWindowClassCount; ++index) {
     const auto windowClass = static_cast<app::WindowClass>(index);
     if (app::ClassName(windowClass) == window) {
       return *ui::WindowClasses()[index].description;
@@ -98,7 +98,7 @@ class Win32Driver final : public Driver {
     HWND calculator = Window("frmcal");
     HWND active = ActiveOf(calculator);
     HWND focus = FocusOf(calculator);
-    for (std::size_t index = 0; index < kWindowClassCount; ++index) {
+    for (std::size_t index = 0; index < app::kWindowClassCount; ++index) {
       const std::string_view name = app::ClassName(static_cast<app::WindowClass>(index));
       if (active != nullptr && Window(name) == active) {
         const std::string control =
@@ -342,7 +342,7 @@ class Win32Driver final : public Driver {
       }
     }
     HWND owner = GetWindow(box, GW_OWNER);
-    for (std::size_t index = 0; index < kWindowClassCount; ++index) {
+    for (std::size_t index = 0; index < app::kWindowClassCount; ++index) {
       const std::string_view name = app::ClassName(static_cast<app::WindowClass>(index));
       if (owner != nullptr && Window(name) == owner) {
         message.owner = name;
