@@ -2,7 +2,6 @@
 #include "engine/operations.h"
 
 #include <array>
-#include <ostream>
 
 #include "runtime/numbers/checked_arithmetic.h"
 #include "runtime/numbers/number_format.h"
@@ -210,11 +209,6 @@ std::span<const Field> WriteOrder(Operation operation) {
       break;
   }
   return kAnswerThenEntry;
-}
-
-std::ostream& operator<<(std::ostream& out, const DisplayTexts& texts) {
-  return out << "{entry \"" << texts.entry << "\", answer \"" << texts.answer << "\", marker \""
-             << texts.marker << "\"}";
 }
 
 }  // namespace engine

@@ -1,7 +1,6 @@
 // The names of the arithmetic faults.
 #include "runtime/numbers/arithmetic_fault.h"
 
-#include <ostream>
 
 namespace runtime {
 
@@ -15,10 +14,6 @@ const char* DescribeFault(FaultKind kind) {
       return "Overflow";
   }
   return "Arithmetic fault";
-}
-
-std::ostream& operator<<(std::ostream& out, const ArithmeticFault& fault) {
-  return out << DescribeFault(fault.kind);
 }
 
 }  // namespace runtime
