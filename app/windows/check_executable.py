@@ -36,9 +36,9 @@ MANIFEST_RESOURCE_ID = 1  # the manifest that Windows reads when it creates the 
 VOS__WINDOWS32 = 4
 VFT_APP = 1
 
-# The version strings, in the order the record lists them.
-VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalCopyright", "LegalTrademarks",
-                "ProductName", "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
+# The version record's strings: exactly these nine, in this order, and no other.
+VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalTrademarks", "ProductName",
+                "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
 
 # DLLs of every Windows 10 and 11, matched without regard to case: the same list as the test
 # programs' (tools/wine/check-imports.sh). The C++ library, libgcc and winpthread are linked
