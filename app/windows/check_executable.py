@@ -6,8 +6,8 @@
 
 The executable must carry exactly the icon images of ICO under the image ids, in file order,
 and their group under the group id, all language neutral; the version record, in US English,
-with the version A.B.C.D and the version strings given; and the application manifest,
-language neutral. It may import only DLLs that every Windows 10 and 11 has. With --shipped,
+with the version A.B.C.D and exactly its nine strings, in their order, with the values given;
+and the application manifest, language neutral. It may import only DLLs that every Windows 10 and 11 has. With --shipped,
 it must also be the program as shipped: no debug sections, no link time in its header (so that
 two builds of the same sources are the same bytes) and at most MAX_BYTES long.
 
