@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds release artefacts twice from the same sources, in two folders of different names one
 # after the other, and fails unless both builds are the same bytes:
-#   tools/test-reproducible.sh exe       pellomar.exe, the Windows program (the test command)
+#   tools/test-reproducible.sh exe       pellomar.exe, the Windows program, and its installer
+#                                        (the test command)
 #   tools/test-reproducible.sh package   the Debian package as well (before a release: it
 #                                        builds the Qt program twice, too long for CI)
 # The sources are the working tree's files that git knows or would add, copied once and then copied again under
@@ -65,8 +66,12 @@ same() {
 for artefact in "${what[@]}"; do
   case "$artefact" in
     exe)
-      build windows-release pellomar
+      # The installer holds the program: one build of each folder makes both.
+      build windows-release pellomar_installer
       same windows-release/app/pellomar.exe
+      version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
+        "${folders[0]}/windows-release/CMakeCache.txt")
+      same "windows-release/pellomar-${version}-x64.msi"
       ;;
     package)
       build package package

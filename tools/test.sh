@@ -26,7 +26,7 @@ ctest --preset ci
 step "Windows cross build and its tests under Wine"
 tools/test-windows.sh
 
-step "Windows release: the same executable from two builds, the installer under Wine"
+step "Windows release: the same executable and installer from two builds, the installer under Wine"
 tools/test-reproducible.sh exe
 tools/test-installer.sh build/repro-one/windows-release
 

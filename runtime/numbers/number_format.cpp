@@ -2,11 +2,10 @@
 #include "runtime/numbers/number_format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
-#include <system_error>
 
 namespace runtime {
 namespace {
@@ -15,50 +14,66 @@ constexpr int kSignificantDigits = 15;
 // Plain notation for decimal exponents in this open interval, exponent notation outside it.
 constexpr int kPlainAbove = -5;
 constexpr int kPlainBelow = 15;
-// The decimal exponent of the largest doubles, in to_chars' notation and as a number.
-constexpr std::string_view kLargestExponentMark = "e+308";
+// The one 15-digit rounding of a double that lies beyond the double range, and what the doubles
+// that round to it are cut to instead: they all lie between 1.797693134862315E+308 and the
+// largest double, 1.7976931348623157E+308, so their first 15 digits are these.
+constexpr std::string_view kBeyondRangeDigits = "179769313486232";
+constexpr std::string_view kCutLargestDigits = "179769313486231";
 constexpr int kLargestExponent = 308;
 
 // A finite non-zero number: its significant digits, the point after the first, times
 // 10^exponent. Trailing zeros are dropped; at least one digit remains.
 struct Decimal {
   bool negative = false;
-  std::string_view digits;
+  std::array<char, kSignificantDigits> digitStore{};
+  int count = 0;
   int exponent = 0;
+
+  [[nodiscard]] std::string_view Digits() const {
+    return {digitStore.data(), static_cast<std::size_t>(count)};
+  }
 };
 
-// Splits to_chars' scientific text "-d.ddddde+XX" of `fractionDigits` digits after the point,
-// keeping the first `kSignificantDigits` digits: the rest are cut, not rounded. The first digit
-// is moved onto the point so that the digits lie side by side in `text`.
-Decimal SplitScientific(char* text, const char* end, int fractionDigits) {
-  Decimal decimal;
-  decimal.negative = *text == '-';
-  char* mantissa = decimal.negative ? text + 1 : text;
-  mantissa[1] = mantissa[0];
-  int count = kSignificantDigits;
-  while (count > 1 && mantissa[count] == '0') {
-    --count;
-  }
-  decimal.digits = std::string_view(mantissa + 1, static_cast<std::size_t>(count));
-  const char* mark = mantissa + 2 + fractionDigits;  // the 'e'
-  for (const char* digit = mark + 2; digit != end; ++digit) {
-    decimal.exponent = decimal.exponent * 10 + (*digit - '0');
-  }
-  if (mark[1] == '-') {
-    decimal.exponent = -decimal.exponent;
-  }
-  return decimal;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
-// Whether to_chars' rounded scientific text would read back beyond the double range. Only
-// doubles just below the largest can round that far.
-bool ReadsBeyondRange(std::string_view text) {
-  if (!text.ends_with(kLargestExponentMark)) {
-    return false;
+// `value` correctly rounded to 15 significant digits by the C library's printf, whose
+// conversions are exact: glibc's, mingw-w64's own (not the system's msvcrt, which is not) and
+// the Universal CRT's since Visual Studio 2019.
+int PrintScientific(double value, char* text, std::size_t size) {
+#ifdef __MINGW32__
+  return __mingw_snprintf(text, size, "%.*e", kSignificantDigits - 1, value);
+#else
+  return std::snprintf(text, size, "%.*e", kSignificantDigits - 1, value);
+#endif
+}
+
+// Reads printf's "-d.dddddddddddddde+XX". The decimal point is the locale's, of any length, so
+// it is skipped rather than matched: only the digits, the 'e' and the exponent's sign are read.
+Decimal ReadScientific(std::string_view text) {
+  Decimal decimal;
+  std::size_t at = 0;
+  decimal.negative = text[at] == '-';
+  int digits = 0;
+  for (; at < text.size() && text[at] != 'e'; ++at) {
+    if (IsDigit(text[at]) && digits < kSignificantDigits) {
+      decimal.digitStore[static_cast<std::size_t>(digits++)] = text[at];
+    }
   }
-  double ignored = 0.0;
-  return std::from_chars(text.data(), text.data() + text.size(), ignored).ec ==
-         std::errc::result_out_of_range;
+  const bool negativeExponent = at + 1 < text.size() && text[at + 1] == '-';
+  for (at += 2; at < text.size(); ++at) {
+    decimal.exponent = decimal.exponent * 10 + (text[at] - '0');
+  }
+  if (negativeExponent) {
+    decimal.exponent = -decimal.exponent;
+  }
+  decimal.count = digits;
+  while (decimal.count > 1 &&
+         decimal.digitStore[static_cast<std::size_t>(decimal.count - 1)] == '0') {
+    --decimal.count;
+  }
+  return decimal;
 }
 
 // Writes `decimal` by the format's rules.
@@ -76,8 +91,8 @@ std::string Write(const Decimal& decimal) {
       *out++ = '0';
     }
   };
-  const std::string_view digits = decimal.digits;
-  const int count = static_cast<int>(digits.size());
+  const std::string_view digits = decimal.Digits();
+  const int count = decimal.count;
   const int exponent = decimal.exponent;
   if (decimal.negative) {
     *out++ = '-';
@@ -104,10 +119,11 @@ std::string Write(const Decimal& decimal) {
     }
     put(exponent < 0 ? "E-" : "E+");
     const int magnitude = std::abs(exponent);
-    if (magnitude < 10) {
-      *out++ = '0';
+    if (magnitude >= 100) {
+      *out++ = static_cast<char>('0' + magnitude / 100);
     }
-    out = std::to_chars(out, text.data() + text.size(), magnitude).ptr;
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
   }
   return {text.data(), out};
 }
@@ -121,22 +137,20 @@ std::string FormatGeneral(double value) {
   if (!std::isfinite(value)) {
     return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
   }
-  // Correctly rounded to 15 significant digits.
-  std::array<char, 32> rounded;
-  char* roundedEnd = std::to_chars(rounded.data(), rounded.data() + rounded.size(), value,
-                                   std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
-  if (!ReadsBeyondRange(std::string_view(rounded.data(),
-                                         static_cast<std::size_t>(roundedEnd - rounded.data())))) {
-    return Write(SplitScientific(rounded.data(), roundedEnd, kSignificantDigits - 1));
+  // A sign, 15 digits, the locale's decimal point (at most a few bytes), "e-308".
+  std::array<char, 64> printed;
+  const int length = PrintScientific(value, printed.data(), printed.size());
+  if (length <= 0 || static_cast<std::size_t>(length) >= printed.size()) {
+    return "nan";  // printf failed; no finite double gets here
   }
-  // Only just below the largest double: cut at the 15th digit instead, so the text reads back.
-  // Doubles this large are integers of 309 digits, which this precision writes exactly.
-  std::array<char, 330> exact;
-  char* exactEnd = std::to_chars(exact.data(), exact.data() + exact.size(), value,
-                                 std::chars_format::scientific, kLargestExponent)
-                       .ptr;
-  return Write(SplitScientific(exact.data(), exactEnd, kLargestExponent));
+  Decimal decimal =
+      ReadScientific(std::string_view(printed.data(), static_cast<std::size_t>(length)));
+  // Just below the largest double the rounded text would read back beyond the range: cut at the
+  // 15th digit instead, so the text reads back.
+  if (decimal.exponent == kLargestExponent && decimal.Digits() == kBeyondRangeDigits) {
+    kCutLargestDigits.copy(decimal.digitStore.data(), kCutLargestDigits.size());
+  }
+  return Write(decimal);
 }
 
 }  // namespace runtime

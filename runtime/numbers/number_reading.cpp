@@ -2,9 +2,9 @@
 #include "runtime/numbers/number_reading.h"
 
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
-#include <system_error>
+#include <cstdlib>
 
 namespace runtime {
 namespace {
@@ -139,23 +139,78 @@ bool ConvertDirectly(const Scan& scan, double& value) {
   return true;
 }
 
-// Any scanned number, however many digits, correctly rounded by from_chars. from_chars tells
-// only that a number is out of range; its leading power tells too large from too small.
+// The C library's strtod, whose conversion is exact: glibc's, mingw-w64's own (not the system's
+// msvcrt, which is not) and the Universal CRT's since Visual Studio 2019.
+double ExactStrtod(const char* text) {
+#ifdef __MINGW32__
+  return __mingw_strtod(text, nullptr);
+#else
+  return std::strtod(text, nullptr);
+#endif
+}
+
+// Past these leading powers of ten a number is beyond the largest double (above 1E+309) or
+// rounds to zero (below 1E-325, under half the smallest denormal).
+constexpr std::int64_t kLargestLeadingPower = 308;
+constexpr std::int64_t kSmallestLeadingPower = -325;
+// Every double, and every point halfway between two, has at most 768 significant digits, so
+// the first 800 digits and whether any digit after them is non-zero decide the rounding.
+constexpr std::size_t kKeptDigits = 800;
+
+// Any scanned number, however many digits, correctly rounded. strtod is given the significant
+// digits as one whole number and its power of ten, "ddd...de-NNNN": no decimal point, which
+// strtod would take from the user's locale. Digits past the kept ones stand as one '1' when any
+// of them is non-zero, which rounds as they do.
 NumberOrFault ConvertExactly(const Scan& scan) {
-  // The scanned span is always a complete pattern of from_chars, which reads no '+'.
-  std::string_view number = scan.number;
-  if (number.front() == '+') {
-    number.remove_prefix(1);
+  const double zero = scan.negative ? -0.0 : 0.0;
+  if (scan.significantDigits == 0 || scan.leadingPower < kSmallestLeadingPower) {
+    return zero;
   }
-  double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (scan.leadingPower >= 0) {
-      return ArithmeticFault{FaultKind::Overflow};
+  if (scan.leadingPower > kLargestLeadingPower) {
+    return ArithmeticFault{FaultKind::Overflow};
+  }
+  // The kept digits, the stand-in for the rest, "e-1124" and the terminating zero.
+  std::array<char, kKeptDigits + 8> text;
+  std::size_t length = 0;
+  bool droppedNonZero = false;
+  for (const char c : scan.number) {
+    if (IsExponentMark(c)) {
+      break;
     }
-    return scan.negative ? -0.0 : 0.0;
+    if (!IsDigit(c) || (length == 0 && c == '0')) {
+      continue;  // the sign, the point and leading zeros
+    }
+    if (length < kKeptDigits) {
+      text[length++] = c;
+    } else if (c != '0') {
+      droppedNonZero = true;
+    }
   }
-  return value;
+  if (droppedNonZero) {
+    text[length++] = '1';
+  }
+  // The last digit's power of ten, between -1125 and 308.
+  std::int64_t power = scan.leadingPower - static_cast<std::int64_t>(length) + 1;
+  text[length++] = 'e';
+  if (power < 0) {
+    text[length++] = '-';
+    power = -power;
+  }
+  std::array<char, 4> powerDigits;
+  std::size_t powerLength = 0;
+  do {
+    powerDigits[powerLength++] = static_cast<char>('0' + power % 10);
+    power /= 10;
+  } while (power > 0);
+  while (powerLength > 0) {
+    text[length++] = powerDigits[--powerLength];
+  }
+  text[length] = '\0';
+  const double value = ExactStrtod(text.data());
+  if (std::isinf(value)) {
+    return ArithmeticFault{FaultKind::Overflow};
+  }
+  return scan.negative ? -value : value;
 }
 
 }  // namespace

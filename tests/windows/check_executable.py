@@ -6,8 +6,8 @@
 
 The executable must carry exactly the icon images of ICO under the image ids, in file order,
 and their group under the group id, all language neutral; the version record, in US English,
-with the version A.B.C.D and the version strings given; and the application manifest,
-language neutral. It may import only DLLs that every Windows 10 and 11 has. With --shipped,
+with the version A.B.C.D and exactly its nine strings, in their order, with the values given;
+and the application manifest, language neutral. It may import only DLLs that every Windows 10 and 11 has. With --shipped,
 it must also be the program as shipped: no debug sections, no link time in its header (so that
 two builds of the same sources are the same bytes) and at most MAX_BYTES long.
 
@@ -36,9 +36,9 @@ MANIFEST_RESOURCE_ID = 1  # the manifest that Windows reads when it creates the 
 VOS__WINDOWS32 = 4
 VFT_APP = 1
 
-# The version strings, in the order the record lists them.
-VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalCopyright", "LegalTrademarks",
-                "ProductName", "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
+# The version record's strings: exactly these nine, in this order, and no other.
+VERSION_KEYS = ("Comments", "CompanyName", "FileDescription", "LegalTrademarks", "ProductName",
+                "FileVersion", "ProductVersion", "InternalName", "OriginalFilename")
 
 # DLLs of every Windows 10 and 11, matched without regard to case: the same list as the test
 # programs' (tests/wine/check-imports.sh). The C++ library, libgcc and winpthread are linked
