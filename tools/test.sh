@@ -14,9 +14,39 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh test
+# Each step's time, on the clock and in processor time (user and system, of the commands the
+# step ran and waited for), printed as the step ends and as a table at the end, or when a step
+# fails, up to it.
+clock_ticks=$(getconf CLK_TCK)
+now_ms() { date +%s%3N; }
+cpu_ms() { awk -v hz="$clock_ticks" '{ print int(($16 + $17) * 1000 / hz) }' "/proc/$$/stat"; }
+duration() { printf '%d:%02d' $(($1 / 60000)) $(($1 / 1000 % 60)); }
+step_name="" step_rows=()
+end_step() {
+  [ -n "$step_name" ] || return 0
+  local wall=$(($(now_ms) - step_wall)) cpu=$(($(cpu_ms) - step_cpu))
+  printf -- '-- %s: %s, processor %s\n' "$step_name" "$(duration $wall)" "$(duration $cpu)"
+  step_rows+=("$(printf '%7s %9s  %s' "$(duration $wall)" "$(duration $cpu)" "$step_name")")
+  step_name=""
+}
+step() {
+  end_step
+  step_name=$* step_wall=$(now_ms) step_cpu=$(cpu_ms)
+  printf '\n== %s\n' "$*"
+}
+step_table() {
+  local status=$?
+  end_step
+  printf '\n%7s %9s  %s\n' clock processor step
+  printf '%s\n' "${step_rows[@]}"
+  printf '%7s %9s  all\n' "$(duration $(($(now_ms) - test_wall)))" "$(duration "$(cpu_ms)")"
+  [ "$status" -eq 0 ] || echo "FAILED in: ${step_rows[-1]##*  }"
+}
+test_wall=$(now_ms)
+trap step_table EXIT
 
-step() { printf '\n== %s\n' "$*"; }
+step "Packages"
+tools/install-packages.sh test
 
 step "Release build and tests"
 cmake --preset ci >/dev/null
