@@ -11,7 +11,7 @@
 
 namespace runtime {
 
-void PrintTo(const ArithmeticFault& fault, std::ostream* out) {
+static void PrintTo(const ArithmeticFault& fault, std::ostream* out) {
   *out << DescribeFault(fault.kind);
 }
 
