@@ -54,7 +54,8 @@ beside_pid=""
 beside() {
   beside_name=$1 beside_log=$(mktemp) beside_wall=$(now_ms)
   shift
-  "$@" >"$beside_log" 2>&1 &
+  # A process group of its own, which a failure in front ends whole.
+  setsid "$@" >"$beside_log" 2>&1 &
   beside_pid=$!
 }
 joined() {
@@ -68,8 +69,8 @@ joined() {
   [ "$status" -eq 0 ] || { echo "FAIL: $beside_name" >&2; exit "$status"; }
 }
 stop_beside() {
-  [ -z "$beside_pid" ] || { kill "$beside_pid" 2>/dev/null; wait "$beside_pid" 2>/dev/null; }
-  true
+  [ -z "$beside_pid" ] || kill -- "-$beside_pid" 2>/dev/null || true
+  [ -z "$beside_pid" ] || wait "$beside_pid" 2>/dev/null || true
 }
 trap 'status=$?; stop_beside; step_table "$status"' EXIT
 
