@@ -1,6 +1,9 @@
 # pellomar_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
-# One GoogleTest executable per test file, each case registered with CTest; built with
-# mingw-w64, also a test that it imports only system DLLs.
+# The test files of a folder make one GoogleTest executable, <folder>_tests after the folder's
+# path (runtime_rules_tests), each case registered with CTest and run by it on its own; built
+# with mingw-w64, also a test that it imports only system DLLs. One executable per library's
+# tests, not per file, saves a link per file in every build (the sanitizer build's too) and,
+# under Wine, a start of the program to list its cases.
 include(GoogleTest)
 
 if(CMAKE_CROSSCOMPILING)
@@ -28,13 +31,39 @@ function(pellomar_check_imports target)
                    "$<TARGET_FILE:${target}>")
 endfunction()
 
+# <name> is the file's object library, for what only its file needs (compile definitions). A
+# file that replaces the global allocation functions keeps an executable of its own, named
+# <name>: the replacement would reach every test beside it.
 function(pellomar_add_test name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
-  add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gtest_main)
-  pellomar_set_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE ${pellomar_discovery_mode})
-  if(MINGW)
-    pellomar_check_imports(${name})
+  set(libraries ${arg_LIBRARIES} GTest::gtest)
+  foreach(source IN LISTS arg_SOURCES)
+    file(STRINGS "${source}" replaced REGEX "^[^/]*void\\* operator new\\(")
+    if(replaced)
+      set(executable ${name})
+    endif()
+  endforeach()
+  if(NOT DEFINED executable)
+    add_library(${name} OBJECT ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${libraries})
+    pellomar_set_warnings(${name})
+    file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
+    string(MAKE_C_IDENTIFIER "${folder}_tests" executable)
   endif()
+  if(NOT TARGET ${executable})
+    add_executable(${executable})
+    target_link_libraries(${executable} PRIVATE GTest::gtest_main)
+    pellomar_set_warnings(${executable})
+    gtest_discover_tests(${executable} DISCOVERY_TIMEOUT 60
+                         DISCOVERY_MODE ${pellomar_discovery_mode})
+    if(MINGW)
+      pellomar_check_imports(${executable})
+    endif()
+  endif()
+  if(executable STREQUAL name)
+    target_sources(${executable} PRIVATE ${arg_SOURCES})
+  else()
+    target_link_libraries(${executable} PRIVATE ${name})
+  endif()
+  target_link_libraries(${executable} PRIVATE ${libraries})
 endfunction()

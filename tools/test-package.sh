@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# tools/test-package.sh [BUILD]
 # Builds the Debian package from a release build and tests it the way a Debian 12 user meets it:
 #   1. its control fields and files: dependencies, documentation, no maintainer scripts, the
 #      one application id on the desktop entry, icons, metadata, and the MIT licence;
@@ -8,6 +9,9 @@
 #   4. `apt-get purge pellomar` leaves none of its files, and no package it pulled in.
 # Needs root (or sudo) for step 3. When pellomar is installed already, steps 3 and 4 are
 # skipped so as not to replace it; otherwise the machine's packages end as they began.
+# Without BUILD the package preset builds the program for the package (build/package); with
+# BUILD, a release build already made with the package preset's compiler and linker flags (the
+# ci preset's, in build/ci) is packed instead, so the same program need not be built twice.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${PELLOMAR_OWN_DISPLAY:-}" ]; then
@@ -23,9 +27,24 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 step "Building the package"
-cmake --workflow --preset package >/dev/null
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/package/CMakeCache.txt)
-deb="build/package/pellomar_${version}_$(dpkg --print-architecture).deb"
+build=${1:-}
+if [ -z "$build" ]; then
+  cmake --workflow --preset package >/dev/null
+  build=build/package
+  out=build/package
+else
+  # The program in the package is built as the package preset builds it: the build's type and
+  # flags are the preset's.
+  cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+  [ -f "$build/CPackConfig.cmake" ] || fail "$build is not a configured build"
+  while IFS='=' read -r name value; do
+    [ "$(cache "$name")" = "$value" ] || fail "$build has $name=\"$(cache "$name")\", the package preset $value"
+  done < <(cmake --preset package -N | sed -n 's/^  \(CMAKE_BUILD_TYPE\|CMAKE_[A-Z_]*FLAGS\)="\(.*\)"$/\1=\2/p')
+  out="$build/package"
+  cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+fi
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb="$out/pellomar_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "$deb was not made"
 echo "$deb"
 
@@ -153,7 +172,7 @@ calculator_window() {
 wait_for 30 calculator_window || fail "no window titled \"$title\" within 30 seconds"
 
 # Painted: the window's dark grey background fills much of it, among the buttons' colours.
-shot="$PWD/build/package/window.png"
+shot="$PWD/$out/window.png"
 painted() {
   import -window "$window" "$shot" 2>/dev/null || return 1
   local grey colours

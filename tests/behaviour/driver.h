@@ -20,6 +20,7 @@ struct TextsSeen {
   std::string entry;
   std::string answer;
   std::string marker;
+  friend bool operator==(const TextsSeen&, const TextsSeen&) = default;
 };
 
 struct FocusSeen {
@@ -80,6 +81,12 @@ class Driver {
 
   // Starts the program afresh, as at start-up: the calculator window shown and active.
   virtual void Start() = 0;
+  // Brings the program an earlier row left running back to the state Start leaves it in, by
+  // the user's own means (Clear, a click into the entry); false when it cannot, because the
+  // program has ended, has made a window that a fresh start has not, or does not come back to
+  // the start: the next row then starts a fresh program. Where this returns false always, every
+  // row starts a fresh program.
+  [[nodiscard]] virtual bool Restore();
   // Gives one step as the user gives it; returns once the program has handled it. A message
   // box the step brings up is read and closed with OK.
   virtual void Perform(const Step& step) = 0;

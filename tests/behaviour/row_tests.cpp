@@ -1,7 +1,8 @@
 // The behaviour table as GoogleTest cases, the same for every back end: each driver's test
-// program links this file with its own MakeDriver. Scenario rows run on a fresh program each;
-// the layout rows share one program with every window shown. A row marked for the driver's
-// back end is skipped with the table's reason.
+// program links this file with its own MakeDriver. A scenario row starts from the program's
+// start: the program an earlier row of its group left, brought back there by the driver where
+// it can, or else a fresh one; the layout rows share one program with every window shown. A
+// row marked for the driver's back end is skipped with the table's reason.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,14 +60,47 @@ bool Overlap(const Rect& a, const Rect& b) {
     GTEST_SKIP() << reason;                                                             \
   }
 
-class Scenario : public testing::TestWithParam<const ScenarioRow*> {};
+// The rows of a group one after another, on one program while the driver can bring it back
+// to the start. A row without steps checks the start itself, so it gets a fresh program; so
+// does the row after one that failed, which may have left the program in any state.
+class Scenario : public testing::TestWithParam<const ScenarioRow*> {
+ public:
+  static void TearDownTestSuite() { kept_.reset(); }
+
+ protected:
+  void TearDown() override {
+    if (HasFailure()) {
+      kept_.reset();
+    }
+  }
+
+  // The driver for the row, its program at the start.
+  static Driver& StartRow(const ScenarioRow& row) {
+    if (kept_ == nullptr || row.steps.empty() || !kept_->Restore()) {
+      kept_.reset();
+      kept_ = MakeDriver();
+      kept_->Start();
+    }
+    return *kept_;
+  }
+
+  // The driver, not necessarily started, to ask which back end it drives.
+  static Driver& Kept() {
+    if (kept_ == nullptr) {
+      kept_ = MakeDriver();
+    }
+    return *kept_;
+  }
+
+ private:
+  static inline std::unique_ptr<Driver> kept_;
+};
 
 TEST_P(Scenario, FollowsTheRow) {
   const ScenarioRow& row = *GetParam();
-  const std::unique_ptr<Driver> driver = MakeDriver();
-  SKIP_WHEN_MARKED(*driver, row.marks);
+  SKIP_WHEN_MARKED(Kept(), row.marks);
   const Outcome& expected = row.outcome;
-  driver->Start();
+  Driver* const driver = &StartRow(row);
   // A program that did not start has nothing to show: its failure is reported, and the row
   // ends there rather than reading windows that do not exist.
   if (HasFatalFailure()) {
@@ -301,6 +335,10 @@ INSTANTIATE_TEST_SUITE_P(layout, Tooltip, testing::ValuesIn(TooltipRows()),
 }  // namespace tests::behaviour
 
 namespace tests::behaviour {
+
+bool Driver::Restore() {
+  return false;
+}
 
 // A back end without a screen never reaches these: its layout rows are marked.
 int Driver::Dpi() {

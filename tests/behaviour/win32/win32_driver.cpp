@@ -1,5 +1,6 @@
-// The behaviour table on the Windows program, out of process: pellomar.exe started afresh for
-// each row, steps given as real input (SendInput) or as an assistive tool's messages, the state
+// The behaviour table on the Windows program, out of process: pellomar.exe started once and
+// brought back to its start between rows as a user would, or started afresh where it cannot be
+// (Restore); steps given as real input (SendInput) or as an assistive tool's messages, the state
 // read as an automation client reads it, names through MSAA, fonts and menus through the probe
 // hook inside the program.
 #include <gtest/gtest.h>
@@ -73,6 +74,41 @@ class Win32Driver final : public Driver {
     program_ = Program::Start(Settings().program, error);
     ASSERT_NE(program_, nullptr) << error;
     Settle();
+  }
+
+  // The start has only the calculator made, its texts empty and the caret in its entry. A
+  // window once made stays made, and a shown message box belongs to the row that brought it
+  // up: either asks for a fresh program. Otherwise Clear empties the texts, when they are not,
+  // and a click into the entry gives it the focus, when it has not.
+  [[nodiscard]] bool Restore() override {
+    if (program_ == nullptr || !program_->Running() || ShownMessageBox() != nullptr ||
+        program_->CountWindows(DescriptionOf("frmcal")) != 1 ||
+        program_->CountWindows(DescriptionOf("Form1")) != 0 ||
+        program_->CountWindows(DescriptionOf("Form2")) != 0) {
+      return false;
+    }
+    messages_.clear();
+    inside_.clear();
+    HWND calculator = Window("frmcal");
+    HWND entry = Control("frmcal", "txtnum");
+    if (!Shown(calculator) || entry == nullptr) {
+      return false;
+    }
+    if (ReadTexts() != TextsSeen{}) {
+      if (!BringToFront(calculator) || !ClickAt(CentreOnScreen(Control("frmcal", "cmdclr")))) {
+        return false;
+      }
+      Settle();
+    }
+    if (FocusOf(calculator) != entry || ActiveOf(calculator) != calculator) {
+      if (!ClickInto(calculator, entry)) {
+        return false;
+      }
+      Settle();
+    }
+    const FocusSeen focus = ReadFocus();
+    return program_->Running() && ShownMessageBox() == nullptr && ReadTexts() == TextsSeen{} &&
+           focus.window == "frmcal" && focus.control == "txtnum";
   }
 
   void Perform(const Step& step) override {
