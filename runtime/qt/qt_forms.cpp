@@ -63,7 +63,13 @@ void QtForms::Report(QWidget* window, const std::exception& error) const {
 
 void QtForms::WindowHidden() {
   QMetaObject::invokeMethod(
-      &queue_, [this] { windows_.EndProgramIfNoneShown(*this); }, Qt::QueuedConnection);
+      &queue_,
+      [this] {
+        if (windows_.NoneShown()) {
+          EndProgram();
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace runtime::qt

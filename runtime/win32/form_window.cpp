@@ -5,7 +5,7 @@
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/runtime_error.h"
-#include "runtime/rules/button_roles.h"
+#include "runtime/rules/keyboard.h"
 #include "runtime/rules/navigable_stacking.h"
 #include "runtime/rules/tab_order.h"
 #include "runtime/win32/appearance.h"
@@ -395,7 +395,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case kCheckEndMessage:
-      forms_.Windows().EndProgramIfNoneShown(forms_);
+      if (forms_.Windows().NoneShown()) {
+        forms_.EndProgram();
+      }
       return 0;
     default:
       break;
