@@ -6,10 +6,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <limits>
 
 #include "runtime/qt/appearance.h"
-#include "runtime/qt/command_button.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/line_widget.h"
 #include "runtime/rules/accessibility.h"
@@ -102,8 +102,12 @@ QWidget* BuildTextBox(const Control& control, QWidget* parent) {
 }
 
 QWidget* BuildPushButton(const Control& control, QWidget* parent) {
-  // A push button of the standard style paints the platform's face whatever its colours.
-  auto* button = new CommandButton(ToQString(CaptionToShow(control)), parent);
+  // A push button of the standard style paints the platform's face whatever its colours. Enter
+  // presses it through the window's keyboard rule; were it an auto-default button, taking the
+  // focus would make it the window's default button too.
+  auto* button = new QPushButton(ToQString(CaptionToShow(control)), parent);
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::StrongFocus);
   // The default button shows as one; Enter reaches it through the window.
   button->setDefault(control.role == ButtonRole::Default);
   button->setGeometry(BoxOf(control));

@@ -49,7 +49,7 @@ inline int CountWindows(const QString& name) {
 
 // The widget of a control, by its control name.
 template <typename Widget = QWidget>
-Widget* Control(QMainWindow* window, const QString& name) {
+Widget* ControlWidget(QMainWindow* window, const QString& name) {
   return window == nullptr ? nullptr : window->findChild<Widget*>(name);
 }
 

@@ -27,7 +27,7 @@ namespace app::behaviour::qt {
 
 using runtime::qt::testing::Activate;
 using runtime::qt::testing::ChooseMenuItem;
-using runtime::qt::testing::Control;
+using runtime::qt::testing::ControlWidget;
 using runtime::qt::testing::FindWindow;
 using runtime::qt::testing::Snapshot;
 
@@ -62,7 +62,7 @@ class Program {
 
   // A click on a control of a shown window, as the user makes it.
   static void Click(QMainWindow* window, const QString& control) {
-    QWidget* widget = Control(window, control);
+    QWidget* widget = ControlWidget(window, control);
     if (widget != nullptr) {
       QTest::mouseClick(widget, Qt::LeftButton);
     }
@@ -71,7 +71,7 @@ class Program {
   // The user clicks into the calculator's entry and types.
   static void Type(const QString& text) {
     Click(Calculator(), "txtnum");
-    QTest::keyClicks(Control(Calculator(), "txtnum"), text);
+    QTest::keyClicks(ControlWidget(Calculator(), "txtnum"), text);
   }
 
   static void ClickMoreDetails() { Click(About(), "Command1"); }

@@ -76,7 +76,7 @@ KeyChord ChordOf(Key key) {
 
 // The control's widget; a failed check when the window or control is not there.
 QWidget* ControlOf(std::string_view window, std::string_view control) {
-  QWidget* widget = runtime::qt::testing::Control(FindWindow(Q(window)), Q(control));
+  QWidget* widget = runtime::qt::testing::ControlWidget(FindWindow(Q(window)), Q(control));
   EXPECT_NE(widget, nullptr) << window << "." << control;
   return widget;
 }
