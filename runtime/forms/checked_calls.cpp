@@ -39,25 +39,25 @@ std::string_view InterfaceName(ControlKind kind) {
 std::string GetTextChecked(Window& window, std::string_view control) {
   std::string text;
   if (const Status status = window.GetText(control, text); status.Failed()) {
-    CheckStatus(status, control, InterfaceOf(window, control), Operation::GetText);
+    CheckStatus(status, control, InterfaceOf(window, control), Method::GetText);
   }
   return text;
 }
 
 void SetTextChecked(Window& window, std::string_view control, std::string_view text) {
   if (const Status status = window.SetText(control, text); status.Failed()) {
-    CheckStatus(status, control, InterfaceOf(window, control), Operation::SetText);
+    CheckStatus(status, control, InterfaceOf(window, control), Method::SetText);
   }
 }
 
 void ShowChecked(Window& window) {
   const std::string_view windowClass = window.Description().properties.name;
-  CheckStatus(window.Show(), windowClass, windowClass, Operation::Show);
+  CheckStatus(window.Show(), windowClass, windowClass, Method::Show);
 }
 
 void HideChecked(Window& window) {
   const std::string_view windowClass = window.Description().properties.name;
-  CheckStatus(window.Hide(), windowClass, windowClass, Operation::Hide);
+  CheckStatus(window.Hide(), windowClass, windowClass, Method::Hide);
 }
 
 }  // namespace runtime

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](const ClickEvent&) { throw RuntimeError(ArithmeticFault{FaultKind::Overflow}); },
             false, "Overflow."},
         Row{"FailedControlWrite",
-            [](const ClickEvent&) { CheckStatus(kFailed, "lblans", "Label", Operation::SetText); },
+            [](const ClickEvent&) { CheckStatus(kFailed, "lblans", "Label", Method::SetText); },
             false, "Writing the text of lblans (Label) failed with status 0x80004005."},
         Row{"OutOfMemory", [](const ClickEvent&) { throw std::bad_alloc(); }, false,
             std::bad_alloc().what()},

@@ -46,7 +46,7 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
       report_([this](const std::exception& error) { forms_.Report(window_.get(), error); }) {
   const WindowProperties& properties = description_.properties;
   const auto fail = [&properties] {
-    CheckStatus(LastErrorStatus(), properties.name, properties.name, Operation::Create);
+    CheckStatus(LastErrorStatus(), properties.name, properties.name, Method::Create);
   };
   HMENU menu = MakeMenuBar(description_.menu);
   if (menu == nullptr && !description_.menu.empty()) {
@@ -59,7 +59,7 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
   if (!window_) {
     const Status refused = LastErrorStatus();
     DestroyMenu(menu);
-    CheckStatus(refused, properties.name, properties.name, Operation::Create);
+    CheckStatus(refused, properties.name, properties.name, Method::Create);
   }
   // Without the table the menu items still work, by the mouse and by the menu keys.
   SetLastError(ERROR_SUCCESS);
