@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "runtime/testing/scripted_forms.h"
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/scripted_forms.h"
+#include "runtime/scripted/test_window.h"
 
 namespace app {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "runtime/forms/checked_calls.h"
-#include "runtime/testing/scripted_forms.h"
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/scripted_forms.h"
+#include "runtime/scripted/test_window.h"
 
 namespace app {
 namespace {
@@ -101,12 +101,6 @@ TEST(WindowRegistryContract, EmptyWindowFromTheBackEndIsAnError) {
   EmptyForms forms;
   WindowRegistry registry(forms, kCatalogue);
   EXPECT_THROW(static_cast<void>(registry.InstanceOf(WindowClass::Form1)), std::logic_error);
-}
-
-TEST(ClassName, IsTheWindowsName) {
-  EXPECT_EQ(ClassName(WindowClass::frmcal), "frmcal");
-  EXPECT_EQ(ClassName(WindowClass::Form1), "Form1");
-  EXPECT_EQ(ClassName(WindowClass::Form2), "Form2");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ endif()
 # mingw-w64, imports only DLLs that every Windows has.
 function(pellomar_check_imports target)
   add_test(NAME ${target}.ImportsOnlySystemDlls
-           COMMAND "${PROJECT_SOURCE_DIR}/tools/wine/check-imports.sh" "${CMAKE_OBJDUMP}"
+           COMMAND "${PROJECT_SOURCE_DIR}/tests/wine/check-imports.sh" "${CMAKE_OBJDUMP}"
                    "$<TARGET_FILE:${target}>")
 endfunction()
 

@@ -68,7 +68,7 @@ Outcome Combining(const DisplayTexts& texts, ZeroTest zeroTest, Combine combine)
 
 // Square and cube: `factors` copies of the answer's number multiplied, or of the entry's when
 // the answer reads zero. The entry is emptied either way.
-Outcome Raise(const DisplayTexts& texts, int factors) {
+Outcome MultiplyBySelf(const DisplayTexts& texts, int factors) {
   NumberOrFault base = runtime::ReadLeadingNumber(texts.answer);
   if (const auto* fault = FaultOf(base)) {
     return *fault;
@@ -143,11 +143,11 @@ Outcome ApplyPercent(const DisplayTexts& texts) {
 }
 
 Outcome ApplySquare(const DisplayTexts& texts) {
-  return Raise(texts, 2);
+  return MultiplyBySelf(texts, 2);
 }
 
 Outcome ApplyCube(const DisplayTexts& texts) {
-  return Raise(texts, 3);
+  return MultiplyBySelf(texts, 3);
 }
 
 DisplayTexts ClearAll() {

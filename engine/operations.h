@@ -21,6 +21,14 @@ struct DisplayTexts {
   friend bool operator==(const DisplayTexts&, const DisplayTexts&) = default;
 };
 
+// Writes the three texts quoted, as test failures show them. A template, so that the program,
+// which writes to no stream, links no stream code.
+template <class Stream>
+Stream& operator<<(Stream& out, const DisplayTexts& texts) {
+  return out << "{entry \"" << texts.entry << "\", answer \"" << texts.answer << "\", marker \""
+             << texts.marker << "\"}";
+}
+
 using Outcome = std::variant<DisplayTexts, ArithmeticFault>;
 
 [[nodiscard]] Outcome ApplySum(const DisplayTexts& texts);

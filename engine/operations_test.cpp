@@ -1,5 +1,6 @@
-// The nine operations: the worked examples, the example run, the edge cases, the faults and
-// the write orders. Rows read "answer operation entry"; "(none)" is an empty answer.
+// The nine operations: the worked examples, the example run, the edge cases, the faults, and
+// that each write order lists every text its operation changes. Rows read "answer operation
+// entry"; "(none)" is an empty answer.
 #include "engine/operations.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace runtime {
-void PrintTo(const ArithmeticFault& fault, std::ostream* out) {
-  *out << DescribeFault(fault.kind);
-}
-}  // namespace runtime
-
 namespace engine {
-
-void PrintTo(const DisplayTexts& texts, std::ostream* out) {
-  *out << "{entry \"" << texts.entry << "\", answer \"" << texts.answer << "\", marker \""
-       << texts.marker << "\"}";
-}
 
 namespace {
 
@@ -116,14 +106,14 @@ TEST(Operations, GiveTheWorkedExamples) {
 
 // A user's session: each step types an entry (replacing the entry box's text) and presses an
 // operation; the answer shown afterwards is checked.
-struct Step {
+struct SessionStep {
   const char* typed;
   Operation operation;
   std::string answerShown;
 };
 
-void ExpectSession(DisplayTexts texts, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
+void ExpectSession(DisplayTexts texts, const std::vector<SessionStep>& steps) {
+  for (const SessionStep& step : steps) {
     SCOPED_TRACE(std::string("typing \"") + step.typed + "\" before the answer " + texts.answer);
     texts.entry = step.typed;
     const Outcome outcome = Apply(step.operation, texts);
@@ -305,49 +295,6 @@ TEST(Operations, WriteTheLargestResultsSoThatTheyReadBack) {
                                 {"1.7976931348623157e308", Operation::Sum, "1.79769313486231E+308"},
                                 {"1", Operation::Multiply, "1.79769313486231E+308"},
                             });
-}
-
-TEST(TextOf, NamesTheTextOfEachField) {
-  struct FieldRow {
-    const char* name;
-    Field field;
-    const std::string DisplayTexts::*text;
-  };
-  const std::vector<FieldRow> rows = {
-      {"entry", Field::Entry, &DisplayTexts::entry},
-      {"answer", Field::Answer, &DisplayTexts::answer},
-      {"marker", Field::Marker, &DisplayTexts::marker},
-  };
-  const DisplayTexts texts = Screen("30", "12", "%");
-  for (const FieldRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    // The very member, not a copy: the window writes from it while the texts live.
-    EXPECT_EQ(&TextOf(texts, row.field), &(texts.*row.text));
-  }
-}
-
-TEST(WriteOrder, ListsTheTextsEachOperationSetsInOrder) {
-  struct OrderRow {
-    const char* name;
-    Operation operation;
-    std::vector<Field> order;
-  };
-  const std::vector<OrderRow> rows = {
-      {"+", Operation::Sum, {Field::Answer, Field::Entry}},
-      {"-", Operation::Subtract, {Field::Answer, Field::Entry}},
-      {"*", Operation::Multiply, {Field::Answer, Field::Entry}},
-      {"/", Operation::Divide, {Field::Answer, Field::Entry}},
-      {"%", Operation::Percent, {Field::Answer, Field::Marker}},
-      {"x^(Power)", Operation::Power, {Field::Answer, Field::Entry}},
-      {"Square", Operation::Square, {Field::Answer, Field::Entry}},
-      {"cube", Operation::Cube, {Field::Answer, Field::Entry}},
-      {"Clear", Operation::Clear, {Field::Entry, Field::Answer, Field::Marker}},
-  };
-  for (const OrderRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::span<const Field> order = WriteOrder(row.operation);
-    EXPECT_EQ(std::vector<Field>(order.begin(), order.end()), row.order);
-  }
 }
 
 TEST(WriteOrder, LeavesEveryTextItDoesNotListUnchanged) {

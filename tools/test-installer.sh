@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows installer (the windows-release preset's pellomar_installer target) and
 # tests it under Wine the way a Windows user meets it, in a headless X server and a fresh
-# Wine prefix (tools/wine):
+# Wine prefix (tests/wine):
 #   1. its tables: per machine, a major-upgrade rule under the fixed upgrade code, no custom
 #      actions, a Start-menu shortcut with the program's icon;
 #   2. `msiexec /i ... /qn` puts the program, byte for byte, in Program Files\Pellomar, the
@@ -186,7 +186,7 @@ sed -i -e "s/Id=\"${product_code//[\{\}]/}\"/Id=\"${newer_code//[\{\}]/}\"/" \
   awk -F'\t' '$1 == "ProductCode" { print $2 }')" = "$newer_code" ] ||
   fail "the newer installer was not renumbered"
 export work build version title
-tools/wine/xvfb.sh tools/wine/session.sh "$state" "$0" --inside "$msi" "$product_code" \
+tests/xvfb.sh tests/wine/session.sh "$state" "$0" --inside "$msi" "$product_code" \
   "$work/newer/newer.msi" "$newer_code"
 echo
 echo "The installer passed."

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 if [ -z "${PELLOMAR_OWN_DISPLAY:-}" ]; then
   tools/install-packages.sh test
   # The installed program starts on an X server of the script's own.
-  PELLOMAR_OWN_DISPLAY=1 exec tools/wine/xvfb.sh tools/test-package.sh "$@"
+  PELLOMAR_OWN_DISPLAY=1 exec tests/xvfb.sh tools/test-package.sh "$@"
 fi
 # shellcheck source=tools/common.sh
 source tools/common.sh

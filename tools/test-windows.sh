@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-tools/wine/xvfb.sh tools/wine/session.sh build/windows/wine ctest --preset windows
+tests/xvfb.sh tests/wine/session.sh build/windows/wine ctest --preset windows
 
 # Start-up under Wine and the program's size: timings on a shared machine are noisy, so a
 # missed target is reported, not fatal; a benchmark that cannot run at all fails the script.
@@ -18,7 +18,7 @@ bench/windows/measure_startup_wine.sh build/windows || bench_status=$?
 
 # clang reads the cross build's compile database as mingw-w64's own compiler would.
 gcc_include=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")/include/c++
-git ls-files 'runtime/win32/*.cpp' 'app/windows/*.cpp' 'app/behaviour/win32/*.cpp' 'bench/windows/*.cpp' |
+git ls-files 'runtime/win32/*.cpp' 'app/windows/*.cpp' 'tests/behaviour/win32/*.cpp' 'bench/windows/*.cpp' |
   xargs -P 2 -n 1 clang-tidy -p build/windows --quiet \
     --extra-arg=--target=x86_64-w64-mingw32 \
     --extra-arg=-isystem"$gcc_include" \

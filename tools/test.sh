@@ -34,7 +34,7 @@ step "Static analysis"
 # With the release build's compile database; the fuzz targets are only in the fuzz preset's and
 # the Windows sources in the Windows build's, whose step checks them.
 # Each file's count of warnings from system headers, which .clang-tidy filters, is dropped.
-git ls-files '*.cpp' | grep -v -E '^(fuzz|runtime/win32|app/windows|app/behaviour/win32|bench/windows)/' |
+git ls-files '*.cpp' | grep -v -E '^(fuzz|runtime/win32|app/windows|tests/behaviour/win32|bench/windows)/' |
   xargs -P 2 -n 1 clang-tidy -p build/ci --quiet 2>&1 |
   sed '/^[0-9]* warnings\{0,1\} generated\.$/d'
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/startup.h"
-#include "runtime/testing/scripted_forms.h"
+#include "runtime/scripted/scripted_forms.h"
 
 namespace ui {
 namespace {

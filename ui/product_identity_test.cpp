@@ -3,7 +3,7 @@
 // the windows show them from their descriptions. Both must tell the user the same.
 #include <gtest/gtest.h>
 
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/test_window.h"
 #include "ui/Form1/Form1_description.h"
 #include "ui/frmcal/frmcal_description.h"
 

@@ -10,7 +10,7 @@
 set -euo pipefail
 
 here=$(dirname "$(realpath "$0")")
-wine_tools="$here/../../tools/wine"
+wine_tools="$here/../../tests/wine"
 build=$(realpath -m "${1:?usage: $0 <windows build folder> [runs]}")
 runs="${2:-15}"
 program="$build/app/pellomar.exe"
@@ -29,7 +29,7 @@ size=$(stat -c %s "$program")
 
 # A Wine state of the benchmark's own, so that it never shares a prefix with a test run.
 state="$build/bench/windows/wine"
-"$wine_tools/xvfb.sh" "$wine_tools/session.sh" "$state" \
+"$here/../../tests/xvfb.sh" "$wine_tools/session.sh" "$state" \
   "$here/time_runs_wine.sh" "$state" "$runs" "$scratch" "$probe" "$floor" || exit 2
 
 awk -v runs="$runs" -v size="$size" '

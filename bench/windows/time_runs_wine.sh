@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # bench/windows/time_runs_wine.sh STATE RUNS OUT_DIR PROGRAM.exe...
-# Inside a Wine session (tools/wine/session.sh STATE), runs the programs in turns, RUNS times
+# Inside a Wine session (tests/wine/session.sh STATE), runs the programs in turns, RUNS times
 # each after one warm-up run of each, and appends the wall time of each run in microseconds,
 # one a line, to OUT_DIR/<program file name>.us. Each program must end by itself with exit
 # code 0 within 30 seconds; otherwise the script stops with status 2.
@@ -8,7 +8,7 @@ set -euo pipefail
 [ $# -ge 4 ] || { echo "usage: $0 STATE RUNS OUT_DIR PROGRAM.exe..." >&2; exit 2; }
 state="$1" runs="$2" out="$3"
 shift 3
-source "$(dirname "$(realpath "$0")")/../../tools/wine/common.sh"
+source "$(dirname "$(realpath "$0")")/../../tests/wine/common.sh"
 # Wine is called directly in the session's prefix, so no script's start-up is timed.
 wine_use_prefix "$state/prefix" "$state"
 

@@ -1,6 +1,6 @@
 # Cross compiling for 64-bit Windows with Debian's mingw-w64, the variant whose threads follow
 # POSIX (std::thread and std::mutex need it). Test programs run under Wine through
-# tools/wine/run.sh, with the Wine prefixes of the build folder's wine/ folder.
+# tests/wine/run.sh, with the Wine prefixes of the build folder's wine/ folder.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -20,7 +20,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # only DLLs that every Windows has.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-get_filename_component(pellomar_wine_run "${CMAKE_CURRENT_LIST_DIR}/../../tools/wine/run.sh"
+get_filename_component(pellomar_wine_run "${CMAKE_CURRENT_LIST_DIR}/../../tests/wine/run.sh"
                        ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${pellomar_wine_run};--state;${CMAKE_BINARY_DIR}/wine")
 

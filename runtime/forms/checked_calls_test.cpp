@@ -11,8 +11,8 @@
 #include <string>
 
 #include "runtime/forms/runtime_error.h"
-#include "runtime/testing/scripted_forms.h"
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/scripted_forms.h"
+#include "runtime/scripted/test_window.h"
 
 namespace runtime {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/test_window.h"
 
 namespace runtime {
 namespace {

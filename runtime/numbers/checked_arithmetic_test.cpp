@@ -11,10 +11,6 @@
 
 namespace runtime {
 
-void PrintTo(const ArithmeticFault& fault, std::ostream* out) {
-  *out << DescribeFault(fault.kind);
-}
-
 namespace {
 
 constexpr ArithmeticFault kInvalid{FaultKind::InvalidOperation};

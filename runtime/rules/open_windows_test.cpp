@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/testing/scripted_forms.h"
-#include "runtime/testing/test_window.h"
+#include "runtime/scripted/scripted_forms.h"
+#include "runtime/scripted/test_window.h"
 
 namespace runtime {
 namespace {

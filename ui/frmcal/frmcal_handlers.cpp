@@ -17,7 +17,7 @@ constexpr std::string_view kEntry = "txtnum";
 constexpr std::string_view kAnswer = "lblans";
 constexpr std::string_view kMarker = "LblSpc";
 
-std::string_view ControlOf(Field field) {
+std::string_view ControlHolding(Field field) {
   switch (field) {
     case Field::Entry:
       return kEntry;
@@ -43,7 +43,7 @@ void RunOperation(runtime::Window& window, Operation operation) {
   }
   const auto& result = std::get<engine::DisplayTexts>(outcome);
   for (const Field field : engine::WriteOrder(operation)) {
-    runtime::SetTextChecked(window, ControlOf(field), engine::TextOf(result, field));
+    runtime::SetTextChecked(window, ControlHolding(field), engine::TextOf(result, field));
   }
 }
 

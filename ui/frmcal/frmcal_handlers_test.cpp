@@ -4,21 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/operations.h"
 #include "runtime/forms/checked_calls.h"
-#include "runtime/testing/scripted_forms.h"
+#include "runtime/scripted/scripted_forms.h"
 #include "ui/catalogue.h"
 
 namespace ui::frmcal {
 namespace {
 
 using app::WindowClass;
+using engine::DisplayTexts;
 using runtime::ArithmeticFault;
 using runtime::FailedCall;
 using runtime::FaultKind;
@@ -28,16 +28,6 @@ using runtime::scripted::CallKind;
 using runtime::scripted::ScriptedForms;
 using Cause = std::variant<FailedCall, ArithmeticFault>;
 
-// What the window shows: entry, answer, marker.
-struct Texts {
-  std::string entry, answer, marker;
-  friend bool operator==(const Texts&, const Texts&) = default;
-  friend std::ostream& operator<<(std::ostream& out, const Texts& t) {
-    return out << "{entry \"" << t.entry << "\", answer \"" << t.answer << "\", marker \""
-               << t.marker << "\"}";
-  }
-};
-
 Call Read(std::string_view control, std::string_view text) {
   return {CallKind::GetText, "frmcal", std::string(control), std::string(text)};
 }
@@ -46,7 +36,7 @@ Call Write(std::string_view control, std::string_view text) {
   return {CallKind::SetText, "frmcal", std::string(control), std::string(text)};
 }
 
-std::vector<Call> Reads(const Texts& texts) {
+std::vector<Call> Reads(const DisplayTexts& texts) {
   return {Read("txtnum", texts.entry), Read("lblans", texts.answer), Read("LblSpc", texts.marker)};
 }
 
@@ -61,7 +51,7 @@ class CalculatorWindow {
   // Brings the window to these texts as a user would, then forgets the calls that took: a
   // "%" on the empty answer shows the marker, the answer is typed and added to nothing.
   // Returns the texts shown, the answer as the engine writes the typed number.
-  Texts Given(const Texts& texts) {
+  DisplayTexts Given(const DisplayTexts& texts) {
     if (!texts.marker.empty()) {
       Type("1");
       Click("Cmdpersen");
@@ -71,7 +61,7 @@ class CalculatorWindow {
       Click("cmdsum");
     }
     Type(texts.entry);
-    Texts shown = Shown();
+    DisplayTexts shown = Shown();
     EXPECT_EQ(shown.entry, texts.entry);
     EXPECT_EQ(shown.marker, texts.marker);
     EXPECT_TRUE(forms_.Errors().empty());
@@ -82,7 +72,7 @@ class CalculatorWindow {
   void Type(std::string_view text) { forms_.Type("frmcal", "txtnum", text); }
   void Click(std::string_view control) { forms_.Click("frmcal", control); }
 
-  [[nodiscard]] Texts Shown() const {
+  [[nodiscard]] DisplayTexts Shown() const {
     return {forms_.Text("frmcal", "txtnum"), forms_.Text("frmcal", "lblans"),
             forms_.Text("frmcal", "LblSpc")};
   }
@@ -93,7 +83,7 @@ class CalculatorWindow {
 
 struct WriteRow {
   const char* name;
-  Texts before;
+  DisplayTexts before;
   std::string_view button;
   std::vector<Call> writes;
 };
@@ -156,64 +146,27 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteRow{"Edit_Clear_menu",
                              {"12", "30", "%"},
                              "mnclear",
-                             {Write("txtnum", ""), Write("lblans", ""), Write("LblSpc", "")}},
-                    WriteRow{"Sum_after_percent_keeps_the_marker",
-                             {"12", "30", "%"},
-                             "cmdsum",
-                             {Write("lblans", "42"), Write("txtnum", "")}},
-                    WriteRow{"Subtract_from_no_answer_takes_the_entry_over",
-                             {"5", "", ""},
-                             "cmdsub",
-                             {Write("lblans", "5"), Write("txtnum", "")}}),
+                             {Write("txtnum", ""), Write("lblans", ""), Write("LblSpc", "")}}),
     [](const auto& each) { return std::string(each.param.name); });
 
-struct FaultRow {
-  const char* name;
-  Texts before;
-  std::string_view button;
-  FaultKind fault;
-};
-
-void PrintTo(const FaultRow& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class frmcalFault : public testing::TestWithParam<FaultRow> {};
-
-// The fault goes to the runtime before any write: the screen keeps every text.
-TEST_P(frmcalFault, WritesNothingAndReportsTheFault) {
+// Every button runs its operation the same way: a fault goes to the runtime before any
+// write, and the screen keeps every text. Which texts fault is the engine's to say.
+TEST(frmcalFault, WritesNothingAndReportsTheFault) {
   CalculatorWindow window;
-  const Texts before = window.Given(GetParam().before);
-  window.Click(GetParam().button);
+  const DisplayTexts before = window.Given({"0", "20", ""});
+  window.Click("cmddiv");
   EXPECT_EQ(window.forms_.Calls(), Reads(before));
   EXPECT_EQ(window.Shown(), before);
   ASSERT_EQ(window.forms_.Errors().size(), 1U);
-  EXPECT_EQ(window.forms_.Errors()[0].cause, Cause(ArithmeticFault{GetParam().fault}));
+  EXPECT_EQ(window.forms_.Errors()[0].cause, Cause(ArithmeticFault{FaultKind::DivisionByZero}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Operations, frmcalFault,
-    testing::Values(
-        FaultRow{"Divide_20_by_0", {"0", "20", ""}, "cmddiv", FaultKind::DivisionByZero},
-        FaultRow{"Divide_20_by_nothing", {"", "20", ""}, "cmddiv", FaultKind::DivisionByZero},
-        FaultRow{
-            "Percent_of_20_by_nothing", {"", "20", ""}, "Cmdpersen", FaultKind::DivisionByZero},
-        FaultRow{
-            "Percent_with_nothing_at_all", {"", "", ""}, "Cmdpersen", FaultKind::InvalidOperation},
-        FaultRow{"Multiply_1e308_by_10", {"10", "1e308", ""}, "cmdmul", FaultKind::Overflow},
-        FaultRow{"Square_of_1e200", {"", "1e200", ""}, "cmdSqu", FaultKind::Overflow},
-        FaultRow{"Power_of_minus_8_to_one_half",
-                 {"0.5", "-8", ""},
-                 "cmdsq",
-                 FaultKind::InvalidOperation}),
-    [](const auto& each) { return std::string(each.param.name); });
 
 struct AccessRow {
   const char* name;
-  Texts before;
+  DisplayTexts before;
   std::string_view button;
   int failingAccess;  // 1 to 3 read, then the writes
-  Texts after;
+  DisplayTexts after;
   FailedCall failure;
 };
 
@@ -307,85 +260,6 @@ INSTANTIATE_TEST_SUITE_P(Writes, frmcalFailedAccess,
                                                    {kFailed, "LblSpc", "Label", kSet}}),
                          [](const auto& each) { return std::string(each.param.name); });
 
-// After a reported error the window works on from what it shows.
-TEST(frmcalAfterAnError, NextClickWorksOnTheTextsShown) {
-  CalculatorWindow window;
-  window.Given({"0", "20", ""});
-  window.Click("cmddiv");
-  window.Type("1");
-  window.Click("cmdsum");
-  EXPECT_EQ(window.Shown(), (Texts{"", "21", ""}));
-  EXPECT_EQ(window.forms_.Errors().size(), 1U);
-}
-
-struct Step {
-  const char* typed;  // nullptr: the user types nothing before the click
-  std::string_view button;
-  Texts after;
-};
-
-struct ScenarioRow {
-  const char* name;
-  std::vector<Step> steps;
-};
-
-void PrintTo(const ScenarioRow& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class frmcalScenario : public testing::TestWithParam<ScenarioRow> {};
-
-TEST_P(frmcalScenario, TextsAfterEachClick) {
-  CalculatorWindow window;
-  for (const Step& step : GetParam().steps) {
-    if (step.typed != nullptr) {
-      window.Type(step.typed);
-    }
-    window.Click(step.button);
-    EXPECT_EQ(window.Shown(), step.after) << "after " << step.button;
-  }
-  EXPECT_TRUE(window.forms_.Errors().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Runs, frmcalScenario,
-    testing::Values(ScenarioRow{"Subtract_down_to_zero_then_multiply_starts_afresh",
-                                {{"12", "cmdsub", {"", "12", ""}},
-                                 {"5", "cmdsub", {"", "7", ""}},
-                                 {"7", "cmdsub", {"", "0", ""}},
-                                 {"3", "cmdmul", {"", "3", ""}}}},
-                    ScenarioRow{"Percent_twice_keeps_the_entry_and_the_marker",
-                                {{"20", "cmdsum", {"", "20", ""}},
-                                 {"5", "Cmdpersen", {"5", "400", "%"}},
-                                 {nullptr, "Cmdpersen", {"5", "8000", "%"}},
-                                 {"1", "cmdsum", {"", "8001", "%"}},
-                                 {nullptr, "cmdclr", {"", "", ""}}}},
-                    ScenarioRow{"Power_takes_the_base_first",
-                                {{"2", "cmdsq", {"", "2", ""}}, {"10", "cmdsq", {"", "1024", ""}}}},
-                    ScenarioRow{
-                        "Letters_read_as_zero",
-                        {{"abc", "cmdsum", {"", "0", ""}}, {"7", "cmdSqu", {"", "49", ""}}}}),
-    [](const auto& each) { return std::string(each.param.name); });
-
-TEST(frmcalMenu, HelpMeDoesNothing) {
-  CalculatorWindow window;
-  window.Given({"12", "30", ""});
-  window.Click("mnhelpme");
-  EXPECT_TRUE(window.forms_.Calls().empty());
-  EXPECT_TRUE(window.forms_.Errors().empty());
-}
-
-TEST(frmcalMenu, AboutTwiceShowsOneAboutWindow) {
-  CalculatorWindow window;
-  window.Click("mnabout");
-  window.Click("mnabout");
-  EXPECT_EQ(window.forms_.Calls(), (std::vector<Call>{{CallKind::NewWindow, "Form1"},
-                                                      {CallKind::Show, "Form1"},
-                                                      {CallKind::Show, "Form1"}}));
-  EXPECT_EQ(window.forms_.InstanceCount("Form1"), 1);
-  EXPECT_TRUE(window.forms_.IsShown("Form1"));
-}
-
 // The instance stays in its slot; the next About shows it without creating another.
 TEST(frmcalMenu, FailedShowOfTheAboutWindowIsReported) {
   CalculatorWindow window;
@@ -413,87 +287,16 @@ TEST(frmcalMenu, RefusedCreationOfTheAboutWindowIsReported) {
   EXPECT_TRUE(window.forms_.IsShown("Form1"));
 }
 
-TEST(frmcalMenu, AboutAfterClosingTheAboutWindowShowsItAgain) {
+// File > Exit ends the program at once and nothing runs after it, whatever windows are shown.
+TEST(frmcalExit, EndsTheProgramWithItsOneCall) {
   CalculatorWindow window;
   window.Click("mnabout");
-  window.forms_.Close("Form1");
-  window.Click("mnabout");
-  EXPECT_TRUE(window.forms_.IsShown("Form1"));
-  EXPECT_EQ(window.forms_.InstanceCount("Form1"), 1);
-}
-
-struct ExitRow {
-  const char* name;
-  std::function<void(CalculatorWindow&)> before;
-};
-
-void PrintTo(const ExitRow& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class frmcalExit : public testing::TestWithParam<ExitRow> {};
-
-// File > Exit ends the program at once and nothing runs after it.
-TEST_P(frmcalExit, EndsTheProgramWhateverIsShown) {
-  CalculatorWindow window;
-  GetParam().before(window);
+  window.forms_.Click("Form1", "Command1");
   window.forms_.ClearCalls();
   window.Click("mnexit");
   EXPECT_TRUE(window.forms_.Ended());
   EXPECT_EQ(window.forms_.Calls(), (std::vector<Call>{{CallKind::EndProgram}}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Windows, frmcalExit,
-                         testing::Values(ExitRow{"OnlyTheCalculator", [](CalculatorWindow&) {}},
-                                         ExitRow{"AboutWindowShown",
-                                                 [](CalculatorWindow& w) { w.Click("mnabout"); }},
-                                         ExitRow{"AboutAndDetailsShown",
-                                                 [](CalculatorWindow& w) {
-                                                   w.Click("mnabout");
-                                                   w.forms_.Click("Form1", "Command1");
-                                                 }},
-                                         ExitRow{"AboutAndDetailsHidden",
-                                                 [](CalculatorWindow& w) {
-                                                   w.Click("mnabout");
-                                                   w.forms_.Click("Form1", "Command2");
-                                                 }},
-                                         ExitRow{"TextsOnScreen",
-                                                 [](CalculatorWindow& w) {
-                                                   w.Given({"12", "30", "%"});
-                                                 }}),
-                         [](const auto& each) { return std::string(each.param.name); });
-
-struct IndexRow {
-  const char* name;
-  std::string_view item;
-  int index;
-};
-
-void PrintTo(const IndexRow& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class frmcalMenuIndex : public testing::TestWithParam<IndexRow> {};
-
-// A menu handler does the same whatever index the click passes.
-TEST_P(frmcalMenuIndex, HasNoEffect) {
-  CalculatorWindow ownIndex;
-  ownIndex.Given({"12", "30", ""});
-  ownIndex.Click(GetParam().item);
-  CalculatorWindow otherIndex;
-  otherIndex.Given({"12", "30", ""});
-  otherIndex.forms_.Click("frmcal", GetParam().item, GetParam().index);
-  EXPECT_EQ(otherIndex.forms_.Calls(), ownIndex.forms_.Calls());
-  EXPECT_EQ(otherIndex.Shown(), ownIndex.Shown());
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, frmcalMenuIndex,
-                         testing::Values(IndexRow{"About_index_0", "mnabout", 0},
-                                         IndexRow{"About_index_minus_1", "mnabout", -1},
-                                         IndexRow{"Exit_index_32", "mnexit", 32},
-                                         IndexRow{"Clear_index_999", "mnclear", 999},
-                                         IndexRow{"HelpMe_index_11", "mnhelpme", 11}),
-                         [](const auto& each) { return std::string(each.param.name); });
 
 }  // namespace
 }  // namespace ui::frmcal
