@@ -18,7 +18,6 @@ namespace {
 
 using testing::ControlWidget;
 using testing::FindWindow;
-using testing::Snapshot;
 using enum ControlKind;
 
 constexpr Project kProject{"Testbed", "A window to try the back end on.", ""};
@@ -99,34 +98,6 @@ struct Click {
   int index;
   friend bool operator==(const Click&, const Click&) = default;
 };
-
-// Ink: any pixel that is not the given background.
-int InkRows(const QImage& image, QRect area, QColor background, int* firstColumn = nullptr,
-            int* lastColumn = nullptr) {
-  int bands = 0;
-  bool inBand = false;
-  int first = area.right() + 1;
-  int last = area.left() - 1;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    bool ink = false;
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.pixelColor(x, y) != background) {
-        ink = true;
-        first = std::min(first, x);
-        last = std::max(last, x);
-      }
-    }
-    bands += ink && !inBand ? 1 : 0;
-    inBand = ink;
-  }
-  if (firstColumn != nullptr) {
-    *firstColumn = first;
-  }
-  if (lastColumn != nullptr) {
-    *lastColumn = last;
-  }
-  return bands;
-}
 
 }  // namespace
 
@@ -259,9 +230,9 @@ class QtWindowTest : public QObject {
     auto window = ShowActive(display.description);
     QVERIFY(window);
     QMainWindow* shown = FindWindow("Display");
-    QCOMPARE(InkRows(Snapshot(shown), ControlWidget(shown, "Word")->geometry(),
-                     QColor(0x40, 0x40, 0x40)),
-             1);
+    auto* word = ControlWidget<QLabel>(shown, "Word");
+    QCOMPARE(testing::InkBands(testing::ShowAndHide(shown, word), word->geometry()).size(),
+             std::size_t{1});
   }
 
   void TheFrameShowsItsCaptionInItsColours() {
