@@ -74,6 +74,9 @@ class Window {
 // The program ends on EndProgram, and also once none of its windows is shown any more,
 // whether the user closed the last one or a handler hid it (OpenWindows keeps that rule): a
 // program without a window could no longer be reached or ended by its user.
+// An error that stops a handler is shown in a message box with the program's title, owned by
+// the handler's window while that is shown; a hidden window cannot carry the box, which then
+// stands on its own.
 class Forms {
  public:
   Forms() = default;
@@ -83,14 +86,14 @@ class Forms {
 
   // Creates the instance of a window class, not yet shown, with its clicks bound. The
   // description must outlive the window. A window the platform refuses to build throws
-  // RuntimeError with the operation Create, and nothing of it is left behind.
+  // RuntimeError with the method Create, and nothing of it is left behind.
   virtual std::unique_ptr<Window> NewWindow(const WindowDescription& description,
                                             std::vector<Binding> bindings) = 0;
 
   // Runs the message loop until the program ends; returns the process exit code.
   virtual int Run() = 0;
 
-  // Ends the program at once, whatever windows are shown. Run() then returns.
+  // Ends the program at once: every window goes, shown or hidden, and Run() returns.
   virtual void EndProgram() = 0;
 
   // Tells the user why the program could not start, where none of its windows can carry

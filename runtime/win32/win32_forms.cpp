@@ -62,7 +62,6 @@ int Win32Forms::Run() {
 }
 
 void Win32Forms::EndProgram() {
-  // Every window goes at once, shown or hidden; then the message loop ends and Run returns.
   EnumThreadWindows(GetCurrentThreadId(), HideIfOurs, 0);
   PostQuitMessage(0);
 }
@@ -73,7 +72,6 @@ void Win32Forms::ReportStartFailure(const std::exception& error) {
 }
 
 void Win32Forms::Report(HWND window, const std::exception& error) const {
-  // A hidden window cannot carry the box; it then stands on its own.
   HWND owner = window != nullptr && IsWindowVisible(window) != FALSE ? window : nullptr;
   MessageBoxW(owner, ToWide(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
