@@ -56,13 +56,6 @@ SystemControl SystemControlOf(const runtime::Control& row) {
           static_cast<DWORD>(row.alignment == runtime::Alignment::Right ? SS_RIGHT : SS_LEFT), 0};
 }
 
-runtime::PixelRect AreaOf(const runtime::Control& row, int dpi) {
-  if (const auto* segment = std::get_if<runtime::Segment>(&row.geometry)) {
-    return runtime::ToPixels(*segment, dpi).bounds;
-  }
-  return runtime::ToPixels(std::get<runtime::Box>(row.geometry), dpi);
-}
-
 // The fonts of the table, each made once, as the program makes them. They live until the
 // program ends after its first paint.
 class Fonts {
@@ -157,7 +150,7 @@ HWND MakeWindow(HINSTANCE instance) {
   Fonts fonts;
   for (const runtime::Control& row : kCalculator.controls) {
     const SystemControl made = SystemControlOf(row);
-    const runtime::PixelRect area = AreaOf(row, dpi);
+    const runtime::PixelRect area = runtime::AreaOf(row, dpi);
     HWND child = CreateWindowExW(made.extendedStyle, made.windowClass, Wide(row.caption).c_str(),
                                  WS_CHILD | WS_VISIBLE | made.style, area.left, area.top,
                                  area.width, area.height, window, nullptr, instance, nullptr);

@@ -1,5 +1,6 @@
 // The status-tested window calls. The interface a failure names comes from the window's
-// description: the control's kind for texts, the window class for Show and Hide.
+// description: the control's kind for texts, looked up only once a call has failed, and the
+// window class for Show and Hide.
 #include "runtime/forms/checked_calls.h"
 
 #include "runtime/forms/runtime_error.h"
@@ -37,24 +38,26 @@ std::string_view InterfaceName(ControlKind kind) {
 
 std::string GetTextChecked(Window& window, std::string_view control) {
   std::string text;
-  CheckStatus(window.GetText(control, text), control, InterfaceOf(window, control),
-              Operation::GetText);
+  if (const Status status = window.GetText(control, text); status.Failed()) {
+    CheckStatus(status, control, InterfaceOf(window, control), Method::GetText);
+  }
   return text;
 }
 
 void SetTextChecked(Window& window, std::string_view control, std::string_view text) {
-  CheckStatus(window.SetText(control, text), control, InterfaceOf(window, control),
-              Operation::SetText);
+  if (const Status status = window.SetText(control, text); status.Failed()) {
+    CheckStatus(status, control, InterfaceOf(window, control), Method::SetText);
+  }
 }
 
 void ShowChecked(Window& window) {
   const std::string_view windowClass = window.Description().properties.name;
-  CheckStatus(window.Show(), windowClass, windowClass, Operation::Show);
+  CheckStatus(window.Show(), windowClass, windowClass, Method::Show);
 }
 
 void HideChecked(Window& window) {
   const std::string_view windowClass = window.Description().properties.name;
-  CheckStatus(window.Hide(), windowClass, windowClass, Operation::Hide);
+  CheckStatus(window.Hide(), windowClass, windowClass, Method::Hide);
 }
 
 }  // namespace runtime

@@ -1,6 +1,8 @@
 // The click dispatcher: the program's only try/catch around its own code.
 #include "runtime/forms/click_dispatch.h"
 
+#include <cstddef>
+
 namespace runtime {
 
 bool RunReported(const std::function<void()>& step, const ErrorReport& report) {
@@ -17,21 +19,29 @@ bool RunReported(const std::function<void()>& step, const ErrorReport& report) {
 
 bool DispatchClick(const ClickHandler& handler, const ClickEvent& event,
                    const ErrorReport& report) {
-  return RunReported([&handler, &event] { handler(event); }, report);
+  // The same catch as RunReported's, without a step between the click and its handler.
+  try {
+    handler(event);
+    return true;
+  } catch (const std::exception& error) {
+    report(error);
+  }
+  return false;
 }
 
-ClickHandlers::ClickHandlers(std::vector<Binding> bindings) {
+HandlersByRow BindByRow(const WindowDescription& description, std::vector<Binding> bindings) {
+  HandlersByRow byRow{std::vector<ClickHandler>(description.controls.size()),
+                      std::vector<ClickHandler>(description.menu.size())};
   for (Binding& binding : bindings) {
-    handlers_.emplace(std::string(binding.control), std::move(binding.handler));
+    if (const Control* control = FindControl(description, binding.control)) {
+      byRow.controls[static_cast<std::size_t>(control - description.controls.data())] =
+          std::move(binding.handler);
+    } else if (const MenuEntry* entry = FindMenuEntry(description, binding.control)) {
+      byRow.menu[static_cast<std::size_t>(entry - description.menu.data())] =
+          std::move(binding.handler);
+    }
   }
-}
-
-void ClickHandlers::Click(std::string_view control, Window& window, int index,
-                          const ErrorReport& report) const {
-  const auto handler = handlers_.find(control);
-  if (handler != handlers_.end() && handler->second) {
-    DispatchClick(handler->second, ClickEvent{window, index}, report);
-  }
+  return byRow;
 }
 
 }  // namespace runtime

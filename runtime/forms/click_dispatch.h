@@ -1,12 +1,10 @@
 // The one boundary where an error that left our code is caught: both back ends run every
-// click handler through DispatchClick and show what it reports.
+// click handler through DispatchClick and show what it reports; and the handlers of a window
+// by row, as a back end binds them once when it builds the window.
 #pragma once
 
 #include <exception>
 #include <functional>
-#include <map>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "runtime/forms/forms.h"
@@ -21,20 +19,18 @@ using ErrorReport = std::function<void(const std::exception& error)>;
 // as the step left them. Returns whether the step ran to its end.
 bool RunReported(const std::function<void()>& step, const ErrorReport& report);
 
-// RunReported for one click: runs `handler` with `event`.
+// RunReported for one click: runs `handler` with `event`. The back ends call it straight from
+// the widget's signal or the control's command, so an error passes no other frame of ours.
 bool DispatchClick(const ClickHandler& handler, const ClickEvent& event, const ErrorReport& report);
 
-// The click handlers of one window by control name, as a back end runs them.
-class ClickHandlers {
- public:
-  explicit ClickHandlers(std::vector<Binding> bindings);
-
-  // Runs the handler of `control` with `window` and `index` through DispatchClick; errors go
-  // to `report`. A control without a handler reacts to nothing.
-  void Click(std::string_view control, Window& window, int index, const ErrorReport& report) const;
-
- private:
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+// A window's handlers by row: the handler bound to the control in row i of the control table
+// at controls[i], that of the menu entry in row i of the menu at menu[i]; empty where nothing
+// is bound. A binding naming neither is left out (the description check reports it).
+struct HandlersByRow {
+  std::vector<ClickHandler> controls;
+  std::vector<ClickHandler> menu;
 };
+[[nodiscard]] HandlersByRow BindByRow(const WindowDescription& description,
+                                      std::vector<Binding> bindings);
 
 }  // namespace runtime

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <new>
 #include <ostream>
 #include <stdexcept>
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](const ClickEvent&) { throw RuntimeError(ArithmeticFault{FaultKind::Overflow}); },
             false, "Overflow."},
         Row{"FailedControlWrite",
-            [](const ClickEvent&) { CheckStatus(kFailed, "lblans", "Label", Operation::SetText); },
+            [](const ClickEvent&) { CheckStatus(kFailed, "lblans", "Label", Method::SetText); },
             false, "Writing the text of lblans (Label) failed with status 0x80004005."},
         Row{"OutOfMemory", [](const ClickEvent&) { throw std::bad_alloc(); }, false,
             std::bad_alloc().what()},
@@ -97,27 +98,31 @@ TEST(DispatchClick, ProgramGoesOnAfterAnError) {
   EXPECT_EQ(reports, 2);
 }
 
-// A back end's handlers by control name: the bound one runs with the click's index and its
-// error is reported; a control without a handler, or bound to none, reacts to nothing.
-TEST(ClickHandlers, RunTheBoundHandlerAlone) {
-  scripted::ScriptedForms forms;
-  const auto window = forms.NewWindow(kWindow, {});
-  std::vector<int> indexes;
-  const ClickHandlers handlers(
-      {{"mnabout", [&indexes](const ClickEvent& event) { indexes.push_back(event.index); }},
-       {"cmddiv",
-        [](const ClickEvent&) { throw RuntimeError(ArithmeticFault{FaultKind::DivisionByZero}); }},
-       {"cmdsum", nullptr}});
-  std::vector<std::string> reports;
-  const auto report = [&reports](const std::exception& error) {
-    reports.emplace_back(error.what());
+// Each binding lands at the row of its control or menu entry; rows without one stay empty.
+TEST(BindByRow, PutsEachHandlerAtItsRow) {
+  const std::array<Control, 3> controls{{
+      {ControlKind::TextBox, "txtnum", "", Box{0, 0, 10, 10}, 0, kWindowFont},
+      {ControlKind::PushButton, "cmdsum", "+", Box{0, 20, 10, 10}, 1, kWindowFont},
+      {ControlKind::PushButton, "cmdsub", "-", Box{0, 40, 10, 10}, 2, kWindowFont},
+  }};
+  const std::array<MenuEntry, 2> menu{{{0, "mnhelp", 3, "Help"}, {1, "mnabout", 32, "About"}}};
+  const WindowDescription description = scripted::TestWindow("frmcal", controls, menu);
+  int ran = 0;
+  const auto counting = [&ran](std::string_view control) {
+    return Binding{control, [&ran](const ClickEvent&) { ++ran; }};
   };
-  handlers.Click("mnabout", *window, 32, report);
-  handlers.Click("cmddiv", *window, 0, report);
-  handlers.Click("cmdsum", *window, 0, report);
-  handlers.Click("cmdmul", *window, 0, report);
-  EXPECT_EQ(indexes, std::vector<int>{32});
-  EXPECT_EQ(reports, std::vector<std::string>{"Division by zero."});
+  const HandlersByRow byRow =
+      BindByRow(description, {counting("cmdsub"), counting("mnabout"), counting("NoSuchControl")});
+  ASSERT_EQ(byRow.controls.size(), 3U);
+  ASSERT_EQ(byRow.menu.size(), 2U);
+  EXPECT_FALSE(byRow.controls[0]);
+  EXPECT_FALSE(byRow.controls[1]);
+  EXPECT_FALSE(byRow.menu[0]);
+  scripted::ScriptedForms forms;
+  const auto window = forms.NewWindow(description, {});
+  byRow.controls[2](ClickEvent{*window, 0});
+  byRow.menu[1](ClickEvent{*window, 32});
+  EXPECT_EQ(ran, 2);
 }
 
 }  // namespace

@@ -43,9 +43,11 @@ class Window {
 
   [[nodiscard]] virtual const WindowDescription& Description() const = 0;
 
-  // Shows the window modeless, without an owner, and returns at once. A window the user
-  // closed comes back.
+  // Shows the window modeless, without an owner, and returns at once. The close box only
+  // hides a window, so a window the user closed comes back as it was, texts and all; showing
+  // a shown window again brings it to the front.
   virtual Status Show() = 0;
+  // Hides the window; a window never shown is built already and stays invisible.
   virtual Status Hide() = 0;
   // Whether the window is on screen: shown, and neither hidden nor closed by the user since.
   [[nodiscard]] virtual bool IsShown() const = 0;
@@ -57,17 +59,24 @@ class Window {
 };
 
 // A back end. Besides building windows from their descriptions, every back end behaves alike
-// at the keyboard, and its window tests check it:
+// at the keyboard, and the behaviour table checks it:
 // - Tab and Shift+Tab move the focus through the controls that take it (text boxes and push
 //   buttons) in the order of their tab indexes; a window opens with the focus on the first.
 // - A focused push button is pressed by Space, and by Enter.
 // - Enter presses the window's default button, Esc its cancel button, wherever the focus is;
 //   in a window without them (the calculator) they press nothing.
+// - On a focused push button, Right and Down move the focus to the next control in tab order
+//   and Left and Up to the previous one, coming round from the last to the first; in a text
+//   box the arrows move the caret. (DecideKey in runtime/rules/keyboard.h decides these keys
+//   for both back ends.)
 // - A menu shortcut works only while its window is the active one, and wins over the focused
 //   control: Ctrl+C in a text box with a selection runs the menu item and copies nothing.
 // The program ends on EndProgram, and also once none of its windows is shown any more,
 // whether the user closed the last one or a handler hid it (OpenWindows keeps that rule): a
 // program without a window could no longer be reached or ended by its user.
+// An error that stops a handler is shown in a message box with the program's title, owned by
+// the handler's window while that is shown; a hidden window cannot carry the box, which then
+// stands on its own.
 class Forms {
  public:
   Forms() = default;
@@ -77,14 +86,14 @@ class Forms {
 
   // Creates the instance of a window class, not yet shown, with its clicks bound. The
   // description must outlive the window. A window the platform refuses to build throws
-  // RuntimeError with the operation Create, and nothing of it is left behind.
+  // RuntimeError with the method Create, and nothing of it is left behind.
   virtual std::unique_ptr<Window> NewWindow(const WindowDescription& description,
                                             std::vector<Binding> bindings) = 0;
 
   // Runs the message loop until the program ends; returns the process exit code.
   virtual int Run() = 0;
 
-  // Ends the program at once, whatever windows are shown. Run() then returns.
+  // Ends the program at once: every window goes, shown or hidden, and Run() returns.
   virtual void EndProgram() = 0;
 
   // Tells the user why the program could not start, where none of its windows can carry

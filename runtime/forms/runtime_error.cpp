@@ -9,17 +9,17 @@ namespace runtime {
 namespace {
 
 // What the call was doing, as the start of a sentence.
-const char* DescribeOperation(Operation operation) {
-  switch (operation) {
-    case Operation::GetText:
+const char* NameOf(Method method) {
+  switch (method) {
+    case Method::GetText:
       return "Reading the text of";
-    case Operation::SetText:
+    case Method::SetText:
       return "Writing the text of";
-    case Operation::Show:
+    case Method::Show:
       return "Showing";
-    case Operation::Hide:
+    case Method::Hide:
       return "Hiding";
-    case Operation::Create:
+    case Method::Create:
       return "Creating the window";
   }
   return "Calling";
@@ -29,7 +29,7 @@ std::string DescribeCall(const FailedCall& call) {
   // Statuses are HRESULT-like: shown in hex, as a platform reports them.
   char status[16];
   std::snprintf(status, sizeof status, "0x%08X", static_cast<std::uint32_t>(call.status.code));
-  std::string message = DescribeOperation(call.operation);
+  std::string message = NameOf(call.method);
   message += ' ';
   message += call.object;
   if (call.interfaceName != call.object) {
@@ -54,10 +54,9 @@ RuntimeError::RuntimeError(ArithmeticFault fault)
     : cause_(fault), message_(DescribeArithmetic(fault)) {}
 
 void CheckStatus(Status status, std::string_view object, std::string_view interfaceName,
-                 Operation operation) {
+                 Method method) {
   if (status.Failed()) {
-    throw RuntimeError(
-        FailedCall{status, std::string(object), std::string(interfaceName), operation});
+    throw RuntimeError(FailedCall{status, std::string(object), std::string(interfaceName), method});
   }
 }
 

@@ -12,15 +12,16 @@
 
 namespace runtime {
 
-// What a failed call was doing. Create: the platform refused to build a window instance.
-enum class Operation { GetText, SetText, Show, Hide, Create };
+// The method of the object's interface that failed. Create: the platform refused to build a
+// window instance.
+enum class Method { GetText, SetText, Show, Hide, Create };
 
 // A control access or window call that returned a negative status.
 struct FailedCall {
   Status status;
   std::string object;         // the control or window class it failed on: "lblans", "Form1"
   std::string interfaceName;  // the object's interface: "TextBox", "Label", or the window class
-  Operation operation;
+  Method method;
   friend bool operator==(const FailedCall&, const FailedCall&) = default;
 };
 
@@ -40,6 +41,6 @@ class RuntimeError : public std::exception {
 
 // Throws RuntimeError when `status` failed; the only place a failed status becomes an error.
 void CheckStatus(Status status, std::string_view object, std::string_view interfaceName,
-                 Operation operation);
+                 Method method);
 
 }  // namespace runtime

@@ -30,19 +30,19 @@ INSTANTIATE_TEST_SUITE_P(
     Causes, RuntimeErrorMessage,
     testing::Values(
         MessageRow{"WritingTheAnswerFails",
-                   RuntimeError(FailedCall{kFailed, "lblans", "Label", Operation::SetText}),
+                   RuntimeError(FailedCall{kFailed, "lblans", "Label", Method::SetText}),
                    "Writing the text of lblans (Label) failed with status 0x80004005."},
         MessageRow{"ReadingTheEntryFails",
-                   RuntimeError(FailedCall{Status{-1}, "txtnum", "TextBox", Operation::GetText}),
+                   RuntimeError(FailedCall{Status{-1}, "txtnum", "TextBox", Method::GetText}),
                    "Reading the text of txtnum (TextBox) failed with status 0xFFFFFFFF."},
         MessageRow{"ShowingTheAboutWindowFails",
-                   RuntimeError(FailedCall{kFailed, "Form1", "Form1", Operation::Show}),
+                   RuntimeError(FailedCall{kFailed, "Form1", "Form1", Method::Show}),
                    "Showing Form1 failed with status 0x80004005."},
         MessageRow{"HidingTheDetailsWindowFails",
-                   RuntimeError(FailedCall{kFailed, "Form2", "Form2", Operation::Hide}),
+                   RuntimeError(FailedCall{kFailed, "Form2", "Form2", Method::Hide}),
                    "Hiding Form2 failed with status 0x80004005."},
         MessageRow{"TheDetailsWindowCannotBeMade",
-                   RuntimeError(FailedCall{kFailed, "Form2", "Form2", Operation::Create}),
+                   RuntimeError(FailedCall{kFailed, "Form2", "Form2", Method::Create}),
                    "Creating the window Form2 failed with status 0x80004005."},
         MessageRow{"DividingByZero", RuntimeError(ArithmeticFault{FaultKind::DivisionByZero}),
                    "Division by zero."},
@@ -67,15 +67,15 @@ class CheckStatusRaises : public testing::TestWithParam<StatusRow> {};
 TEST_P(CheckStatusRaises, OnlyOnNegativeStatus) {
   const StatusRow& row = GetParam();
   if (!row.raises) {
-    EXPECT_NO_THROW(CheckStatus(row.status, "txtnum", "TextBox", Operation::GetText));
+    EXPECT_NO_THROW(CheckStatus(row.status, "txtnum", "TextBox", Method::GetText));
     return;
   }
   try {
-    CheckStatus(row.status, "txtnum", "TextBox", Operation::GetText);
+    CheckStatus(row.status, "txtnum", "TextBox", Method::GetText);
     FAIL() << "no RuntimeError";
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.Cause(), (std::variant<FailedCall, ArithmeticFault>(
-                                 FailedCall{row.status, "txtnum", "TextBox", Operation::GetText})));
+                                 FailedCall{row.status, "txtnum", "TextBox", Method::GetText})));
   }
 }
 

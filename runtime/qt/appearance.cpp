@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "runtime/qt/icon_file.h"
+#include "runtime/rules/font_faces.h"
 
 namespace runtime::qt {
 namespace {
@@ -50,13 +51,14 @@ std::optional<QColor> ResolveColour(const Colour& colour, const QPalette& platfo
 }
 
 void InstallFontSubstitutes() {
-  // Liberation Sans has the metrics of Arial, the nearest free face to MS Sans Serif and its
-  // TrueType successor; DejaVu Sans is the wider face nearer to Tahoma.
-  const QStringList likeArial = {"Liberation Sans", "Arimo", "DejaVu Sans", "FreeSans"};
-  const QStringList likeTahoma = {"DejaVu Sans", "Liberation Sans", "FreeSans"};
-  QFont::insertSubstitutions("MS Sans Serif", likeArial);
-  QFont::insertSubstitutions("Microsoft Sans Serif", likeArial);
-  QFont::insertSubstitutions("Tahoma", likeTahoma);
+  for (const FaceStandIns& face : AllFaceStandIns()) {
+    QStringList standIns;
+    for (const std::string_view standIn : face.standIns) {
+      standIns << QString::fromUtf8(standIn.data(), static_cast<qsizetype>(standIn.size()));
+    }
+    QFont::insertSubstitutions(
+        QString::fromUtf8(face.face.data(), static_cast<qsizetype>(face.face.size())), standIns);
+  }
 }
 
 QFont ToQFont(const Font& font) {

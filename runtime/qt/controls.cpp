@@ -6,10 +6,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <limits>
 
 #include "runtime/qt/appearance.h"
-#include "runtime/qt/command_button.h"
 #include "runtime/qt/geometry.h"
 #include "runtime/qt/line_widget.h"
 #include "runtime/rules/accessibility.h"
@@ -28,6 +28,26 @@ Qt::Alignment HorizontalAlignment(Alignment alignment) {
       return Qt::AlignHCenter;
   }
   return Qt::AlignLeft;
+}
+
+// The role the rule gives a control, in Qt's terms. Qt's own widgets of the other kinds
+// answer with these roles themselves.
+QAccessible::Role QtRoleOf(AccessibleRole role) {
+  switch (role) {
+    case AccessibleRole::Text:
+      return QAccessible::EditableText;
+    case AccessibleRole::StaticText:
+      return QAccessible::StaticText;
+    case AccessibleRole::PushButton:
+      return QAccessible::Button;
+    case AccessibleRole::Grouping:
+      return QAccessible::Grouping;
+    case AccessibleRole::Graphic:
+      return QAccessible::Graphic;
+    case AccessibleRole::Separator:
+      return QAccessible::Separator;
+  }
+  return QAccessible::Client;
 }
 
 QRect BoxOf(const Control& control) {
@@ -77,13 +97,17 @@ QWidget* BuildTextBox(const Control& control, QWidget* parent) {
   SetColour(*edit, QPalette::Text, control.foreColour);
   SetColour(*edit, QPalette::Base, control.backColour);
   edit->setGeometry(BoxOf(control));
-  edit->setText(ToQString(control.caption));
+  edit->setText(ToQString(CaptionToShow(control)));
   return edit;
 }
 
 QWidget* BuildPushButton(const Control& control, QWidget* parent) {
-  // A push button of the standard style paints the platform's face whatever its colours.
-  auto* button = new CommandButton(ToQString(LiteralCaption(control.caption)), parent);
+  // A push button of the standard style paints the platform's face whatever its colours. Enter
+  // presses it through the window's keyboard rule; were it an auto-default button, taking the
+  // focus would make it the window's default button too.
+  auto* button = new QPushButton(ToQString(CaptionToShow(control)), parent);
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::StrongFocus);
   // The default button shows as one; Enter reaches it through the window.
   button->setDefault(control.role == ButtonRole::Default);
   button->setGeometry(BoxOf(control));
@@ -91,7 +115,7 @@ QWidget* BuildPushButton(const Control& control, QWidget* parent) {
 }
 
 QWidget* BuildFrame(const Control& control, QWidget* parent) {
-  auto* frame = new QGroupBox(ToQString(LiteralCaption(control.caption)), parent);
+  auto* frame = new QGroupBox(ToQString(CaptionToShow(control)), parent);
   frame->setFocusPolicy(Qt::NoFocus);
   // Styles draw the caption in either of the two text roles.
   SetColour(*frame, QPalette::WindowText, control.foreColour);
@@ -116,7 +140,7 @@ QWidget* BuildLine(const Control& control, QWidget* parent) {
   const LinePixels line = segment != nullptr ? ToPixels(*segment) : LinePixels{};
   const QColor colour = ResolveColour(control.foreColour, QApplication::palette())
                             .value_or(QApplication::palette().color(QPalette::WindowText));
-  return new LineWidget(line, colour, parent);
+  return new LineWidget(line, colour, QtRoleOf(AccessibilityOf(control).role), parent);
 }
 
 QWidget* BuildWidget(const Control& control, QWidget* parent) {

@@ -8,29 +8,31 @@
 namespace runtime::qt {
 namespace {
 
-// Screen readers are told a line is a separator, which says nothing, rather than an unnamed
-// client area.
-QAccessibleInterface* SeparatorOfLine(const QString& className, QObject* object) {
-  if (className == QLatin1String(LineWidget::staticMetaObject.className()) &&
-      object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+// Screen readers are told what the line is by its role, rather than of an unnamed client area.
+QAccessibleInterface* AccessibleLine(const QString& className, QObject* object) {
+  if (className == QLatin1String(LineWidget::staticMetaObject.className())) {
+    if (auto* line = qobject_cast<LineWidget*>(object); line != nullptr) {
+      return new QAccessibleWidget(line, line->Role());
+    }
   }
   return nullptr;
 }
 
 }  // namespace
 
-LineWidget::LineWidget(const LinePixels& line, QColor colour, QWidget* parent)
+LineWidget::LineWidget(const LinePixels& line, QColor colour, QAccessible::Role role,
+                       QWidget* parent)
     : QWidget(parent),
       from_(line.from - line.bounds.topLeft()),
       to_(line.to - line.bounds.topLeft()),
-      colour_(colour) {
+      colour_(colour),
+      role_(role) {
   setGeometry(line.bounds);
   // Only the line's own pixels are painted; what lies behind shows around it.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
   [[maybe_unused]] static const bool kFactoryInstalled = [] {
-    QAccessible::installFactory(&SeparatorOfLine);
+    QAccessible::installFactory(&AccessibleLine);
     return true;
   }();
 }

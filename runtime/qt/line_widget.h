@@ -2,6 +2,7 @@
 // child widget that covers just the line, so that it stacks with the controls.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QWidget>
 
@@ -13,10 +14,11 @@ class LineWidget : public QWidget {
   Q_OBJECT
 
  public:
-  // `line` in the parent's coordinates.
-  LineWidget(const LinePixels& line, QColor colour, QWidget* parent);
+  // `line` in the parent's coordinates; `role` what screen readers are told it is.
+  LineWidget(const LinePixels& line, QColor colour, QAccessible::Role role, QWidget* parent);
 
   [[nodiscard]] QColor Colour() const { return colour_; }
+  [[nodiscard]] QAccessible::Role Role() const { return role_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -25,6 +27,7 @@ class LineWidget : public QWidget {
   QPoint from_;  // in the widget's own coordinates
   QPoint to_;
   QColor colour_;
+  QAccessible::Role role_;
 };
 
 }  // namespace runtime::qt

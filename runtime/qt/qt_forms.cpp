@@ -38,7 +38,6 @@ int QtForms::Run() {
 }
 
 void QtForms::EndProgram() {
-  // Every window goes at once, shown or hidden; then the event loop ends and Run returns.
   for (QWidget* window : QApplication::topLevelWidgets()) {
     window->hide();
   }
@@ -53,7 +52,6 @@ void QtForms::ReportStartFailure(const std::exception& error) {
 }
 
 void QtForms::Report(QWidget* window, const std::exception& error) const {
-  // A hidden window cannot carry the box; it then stands on its own.
   QWidget* parent = window != nullptr && window->isVisible() ? window : nullptr;
   QMessageBox box(QMessageBox::Critical, ToQString(title_), QString::fromUtf8(error.what()),
                   QMessageBox::Ok, parent);
@@ -63,7 +61,13 @@ void QtForms::Report(QWidget* window, const std::exception& error) const {
 
 void QtForms::WindowHidden() {
   QMetaObject::invokeMethod(
-      &queue_, [this] { windows_.EndProgramIfNoneShown(*this); }, Qt::QueuedConnection);
+      &queue_,
+      [this] {
+        if (windows_.NoneShown()) {
+          EndProgram();
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace runtime::qt

@@ -1,22 +1,30 @@
-// runtime::Window on Qt: one window instance with its widgets, its texts read and written
-// by control name, and its clicks run through the click dispatcher.
+// runtime::Window on Qt: one window of ours as a top-level Qt window with the description's
+// title, icon, frame, menu bar and placement, its controls at their fixed places in the client
+// area, the tab order of their tab indexes, the keys a window of ours answers itself, and
+// each control bound once to its handler.
 #pragma once
 
-#include <memory>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/forms.h"
-#include "runtime/qt/form_window.h"
+#include "runtime/rules/keyboard.h"
 
 namespace runtime::qt {
 
 class QtForms;
 
-class QtWindow final : public Window {
+class QtWindow final : public QMainWindow, public Window {
+  Q_OBJECT
+
  public:
-  // `forms` reports this window's errors and learns when it is hidden; it must outlive it.
+  // Builds the window, not yet shown. `forms` reports this window's errors and learns when it
+  // is hidden; it must outlive the window, and the description too.
   QtWindow(const WindowDescription& description, std::vector<Binding> bindings, QtForms& forms);
   ~QtWindow() override;
   QtWindow(const QtWindow&) = delete;
@@ -29,13 +37,38 @@ class QtWindow final : public Window {
   Status GetText(std::string_view control, std::string& text) override;
   Status SetText(std::string_view control, std::string_view text) override;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
-  void OnClick(std::string_view control, int index);
+  // One row of the control table with its widget and the handler of its clicks.
+  struct BoundControl {
+    const Control* row;
+    QWidget* widget;
+    ClickHandler handler;
+  };
+
+  void BuildMenu(std::vector<ClickHandler> handlers);
+  // Adds the menu item or bar command of menu row `row` to `menu`, bound to `handler`.
+  void AddCommand(QWidget* menu, std::size_t row, ClickHandler handler);
+  void BuildControls(std::vector<ClickHandler> handlers);
+  void SetTabOrder();
+  void SetFrameAndPlace();
+  [[nodiscard]] BoundControl* Find(std::string_view name);
+  [[nodiscard]] const BoundControl* FindWidget(const QObject* widget) const;
+  // Carries out what the keyboard rule decides for `event` with `focused` (null: the window)
+  // having the focus; false when the key passes to the focused control.
+  bool AnswerKey(const QKeyEvent& event, const BoundControl* focused);
+  [[nodiscard]] bool IsMenuShortcut(const QKeyEvent& event) const;
 
   const WindowDescription& description_;
-  ClickHandlers handlers_;
   QtForms& forms_;
-  std::unique_ptr<FormWindow> window_;
+  ErrorReport report_;
+  std::vector<BoundControl> controls_;  // in table order; the handlers of menu items live in
+                                        // their actions' connections
+  std::vector<QKeySequence> menuShortcuts_;
 };
 
 }  // namespace runtime::qt

@@ -1,10 +1,12 @@
 // Helpers of the window tests: finding our windows and controls by name, the user's Tab
-// presses and menu choices, reading pixels, and closing the message boxes a test provokes.
+// presses and menu choices, reading pixels and a label's ink, and closing the message boxes a
+// test provokes.
 #pragma once
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +14,9 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace runtime::qt::testing {
 
@@ -49,7 +53,7 @@ inline int CountWindows(const QString& name) {
 
 // The widget of a control, by its control name.
 template <typename Widget = QWidget>
-Widget* Control(QMainWindow* window, const QString& name) {
+Widget* ControlWidget(QMainWindow* window, const QString& name) {
   return window == nullptr ? nullptr : window->findChild<Widget*>(name);
 }
 
@@ -94,6 +98,56 @@ inline constexpr int kWaitMs = 5000;
 // What the client area shows, one image pixel per logical pixel.
 inline QImage Snapshot(QMainWindow* window) {
   return window->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A label as the client area shows it, and the client area without it: what lies behind.
+struct LabelImages {
+  QImage with;
+  QImage without;
+};
+
+[[nodiscard]] inline LabelImages ShowAndHide(QMainWindow* window, QLabel* label) {
+  LabelImages images{Snapshot(window), {}};
+  label->hide();
+  images.without = Snapshot(window);
+  label->show();
+  return images;
+}
+
+// One band of rows holding ink in an area: its rows and the columns its ink spans.
+struct InkBand {
+  int top;
+  int bottom;
+  int left;
+  int right;
+};
+
+// The bands of rows of `area` in which a label's ink lies, top to bottom: ink is any pixel
+// that differs from what lies behind the label.
+[[nodiscard]] inline std::vector<InkBand> InkBands(const LabelImages& images, const QRect& area) {
+  std::vector<InkBand> bands;
+  bool inBand = false;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    int left = area.right() + 1;
+    int right = area.left() - 1;
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (images.with.pixel(x, y) != images.without.pixel(x, y)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+    const bool ink = right >= left;
+    if (ink && !inBand) {
+      bands.push_back({y, y, left, right});
+    } else if (ink) {
+      InkBand& band = bands.back();
+      band.bottom = y;
+      band.left = std::min(band.left, left);
+      band.right = std::max(band.right, right);
+    }
+    inBand = ink;
+  }
+  return bands;
 }
 
 // Watches for the message box a step provokes, notes its title and text and presses its OK,

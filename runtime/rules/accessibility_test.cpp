@@ -1,12 +1,10 @@
-// What screen readers are told of each kind of control, and the default and cancel buttons.
+// What screen readers are told of each kind of control.
 #include "runtime/rules/accessibility.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
-
-#include "runtime/rules/button_roles.h"
 
 namespace runtime {
 namespace {
@@ -56,20 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"NamedPictureIsShown", MakeControl(ControlKind::Picture, "", "Logo"), false, "Logo",
             false}),
     [](const auto& each) { return std::string(each.param.what); });
-
-TEST(ButtonWithRole, FindsThePushButtonOfEachRole) {
-  std::vector<Control> controls{MakeControl(ControlKind::Label, "", ""),
-                                MakeControl(ControlKind::PushButton, "OK", ""),
-                                MakeControl(ControlKind::PushButton, "Cancel", "")};
-  controls[0].role = ButtonRole::Default;  // not a button: never pressed
-  controls[1].role = ButtonRole::Default;
-  controls[2].role = ButtonRole::Cancel;
-  EXPECT_EQ(ButtonWithRole(controls, ButtonRole::Default), &controls[1]);
-  EXPECT_EQ(ButtonWithRole(controls, ButtonRole::Cancel), &controls[2]);
-  EXPECT_EQ(ButtonWithRole(controls, ButtonRole::None), nullptr);
-  controls[2].role = ButtonRole::None;
-  EXPECT_EQ(ButtonWithRole(controls, ButtonRole::Cancel), nullptr);
-}
 
 }  // namespace
 }  // namespace runtime

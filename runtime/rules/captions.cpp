@@ -17,6 +17,12 @@ std::string LiteralCaption(std::string_view caption) {
   return literal;
 }
 
+std::string CaptionToShow(const Control& control) {
+  const bool readsMarkers =
+      control.kind == ControlKind::PushButton || control.kind == ControlKind::Frame;
+  return readsMarkers ? LiteralCaption(control.caption) : std::string(control.caption);
+}
+
 PixelRect AutoSizedLabel(PixelPoint topLeft, double textWidth, double textHeight) {
   return {topLeft.x, topLeft.y, static_cast<int>(std::ceil(textWidth)),
           static_cast<int>(std::ceil(textHeight))};

@@ -4,26 +4,11 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <variant>
 
 #include "runtime/rules/pixels.h"
 #include "runtime/rules/tab_order.h"
 
 namespace runtime {
-namespace {
-
-PixelRect AreaOf(const Control& control) {
-  if (const auto* segment = std::get_if<Segment>(&control.geometry)) {
-    return ToPixels(*segment, kStandardDpi).bounds;
-  }
-  return ToPixels(std::get<Box>(control.geometry), kStandardDpi);
-}
-
-bool Overlap(const PixelRect& a, const PixelRect& b) {
-  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
-}
-
-}  // namespace
 
 std::vector<const Control*> NavigableStacking(std::span<const Control> controls) {
   const std::size_t count = controls.size();
@@ -31,7 +16,7 @@ std::vector<const Control*> NavigableStacking(std::span<const Control> controls)
   std::vector<std::vector<bool>> before(count, std::vector<bool>(count, false));
   for (std::size_t a = 0; a < count; ++a) {
     for (std::size_t b = a + 1; b < count; ++b) {
-      if (Overlap(AreaOf(controls[a]), AreaOf(controls[b]))) {
+      if (Overlap(AreaOf(controls[a], kStandardDpi), AreaOf(controls[b], kStandardDpi))) {
         before[a][b] = true;
       }
     }

@@ -18,10 +18,4 @@ bool OpenWindows::NoneShown() const {
          std::ranges::none_of(windows_, [](const Window* window) { return window->IsShown(); });
 }
 
-void OpenWindows::EndProgramIfNoneShown(Forms& forms) const {
-  if (NoneShown()) {
-    forms.EndProgram();
-  }
-}
-
 }  // namespace runtime

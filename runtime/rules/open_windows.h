@@ -15,13 +15,10 @@ class OpenWindows {
   void Remove(const Window& window);
 
   // True when no window of the program is shown: the user closed the last one, or a handler
-  // hid it. Before any window exists the answer is no.
+  // hid it; the program then ends. Before any window exists the answer is no. A back end asks
+  // once the event that hid or closed a window is handled, so that a handler that hides one
+  // window and shows another leaves the program running.
   [[nodiscard]] bool NoneShown() const;
-
-  // Ends the program through `forms` when no window is shown. A back end calls it once the
-  // event that hid or closed a window is handled, so that a handler that hides one window
-  // and shows another leaves the program running.
-  void EndProgramIfNoneShown(Forms& forms) const;
 
  private:
   std::vector<const Window*> windows_;

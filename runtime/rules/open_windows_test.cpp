@@ -55,14 +55,5 @@ TEST_F(OpenWindowsTest, ADestroyedWindowNoLongerCounts) {
   EXPECT_TRUE(open_.NoneShown());
 }
 
-TEST_F(OpenWindowsTest, EndsTheProgramOnlyWhenNoneIsShown) {
-  ASSERT_EQ(about_->Show(), kOk);
-  open_.EndProgramIfNoneShown(forms_);
-  EXPECT_FALSE(forms_.Ended());
-  forms_.Close("Form1");
-  open_.EndProgramIfNoneShown(forms_);
-  EXPECT_TRUE(forms_.Ended());
-}
-
 }  // namespace
 }  // namespace runtime

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace runtime {
 
@@ -27,6 +28,17 @@ PixelLine ToPixels(const Segment& segment, int dpi) {
   return {
       from, to,
       PixelRect{left, top, std::max(from.x, to.x) - left + 1, std::max(from.y, to.y) - top + 1}};
+}
+
+PixelRect AreaOf(const Control& control, int dpi) {
+  if (const auto* segment = std::get_if<Segment>(&control.geometry)) {
+    return ToPixels(*segment, dpi).bounds;
+  }
+  return ToPixels(std::get<Box>(control.geometry), dpi);
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
 }
 
 PixelRect PlaceOnScreen(PixelRect window, PixelRect available) {

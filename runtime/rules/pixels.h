@@ -37,6 +37,12 @@ struct PixelLine {
 [[nodiscard]] PixelRect ToPixels(const Box& box, int dpi);
 [[nodiscard]] PixelLine ToPixels(const Segment& segment, int dpi);
 
+// The pixels a control covers on a screen of `dpi`: its box, or the bounds of its line.
+[[nodiscard]] PixelRect AreaOf(const Control& control, int dpi);
+
+// Whether the two areas share a pixel; areas that only touch do not.
+[[nodiscard]] bool Overlap(const PixelRect& a, const PixelRect& b);
+
 // Moves `window` the shortest way onto `available`. A window larger than the screen keeps
 // its top-left corner on it, so its title bar stays within reach.
 [[nodiscard]] PixelRect PlaceOnScreen(PixelRect window, PixelRect available);

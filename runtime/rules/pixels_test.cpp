@@ -55,6 +55,17 @@ TEST(ToPixels, LinesCoverBothEndsWhicheverWayTheyRun) {
             (PixelLine{{24, 156}, {24, 94}, {24, 94, 1, 63}}));
 }
 
+TEST(Overlap, NeedsASharedPixelNotATouchingEdge) {
+  const PixelRect box{10, 10, 20, 20};
+  EXPECT_TRUE(Overlap(box, PixelRect{29, 29, 5, 5}));
+  EXPECT_FALSE(Overlap(box, PixelRect{30, 10, 5, 5}));
+  EXPECT_FALSE(Overlap(box, PixelRect{10, 30, 5, 5}));
+  // A level line one pixel thick across the box.
+  EXPECT_TRUE(Overlap(box, AreaOf(Control{ControlKind::Line, "l", "", Segment{0, 300, 900, 300},
+                                          kNoTabIndex, kWindowFont},
+                                  kStandardDpi)));
+}
+
 struct PlacementRow {
   const char* name;
   PixelRect window;

@@ -162,7 +162,7 @@ std::unique_ptr<Window> ScriptedForms::NewWindow(const WindowDescription& descri
   const std::string name(description.properties.name);
   if (const std::optional<Status> failure = NextFailure(creations_, creationFailures_)) {
     Record({CallKind::NewWindow, name, {}, {}, *failure});
-    CheckStatus(*failure, name, name, Operation::Create);
+    CheckStatus(*failure, name, name, Method::Create);
   }
   Record({CallKind::NewWindow, name});
   return std::make_unique<ScriptedWindow>(*this, description, std::move(bindings));

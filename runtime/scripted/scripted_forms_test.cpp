@@ -83,7 +83,7 @@ TEST_F(ScriptedFormsTest, FailedCreationThrowsAndCreatesNothing) {
     ADD_FAILURE() << "the creation did not fail";
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.Cause(), (std::variant<FailedCall, ArithmeticFault>(
-                                 FailedCall{kFailed, "frmcal", "frmcal", Operation::Create})));
+                                 FailedCall{kFailed, "frmcal", "frmcal", Method::Create})));
   }
   EXPECT_EQ(forms_.InstanceCount("frmcal"), 1);
 }
@@ -105,7 +105,7 @@ TEST_F(ScriptedFormsTest, CollectsTheErrorOfAHandler) {
   forms_.Click("frmcal", "cmdsum");
   ASSERT_EQ(forms_.Errors().size(), 1U);
   EXPECT_EQ(forms_.Errors()[0].cause, (std::variant<FailedCall, ArithmeticFault>(FailedCall{
-                                          kFailed, "lblans", "Label", Operation::SetText})));
+                                          kFailed, "lblans", "Label", Method::SetText})));
 }
 
 struct RefusalRow {

@@ -7,8 +7,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <span>
+#include <string_view>
 #include <vector>
 
+#include "runtime/rules/font_faces.h"
 #include "runtime/rules/icon_directory.h"
 #include "runtime/win32/com.h"
 #include "runtime/win32/text.h"
@@ -19,8 +22,6 @@ namespace {
 constexpr int kPointsPerInch = 72;
 // The version of the icon format CreateIconFromResourceEx reads: 3.0.
 constexpr DWORD kIconFormatVersion = 0x00030000;
-// The TrueType face that took over from "MS Sans Serif" in every Windows since 2000.
-constexpr const wchar_t* kTrueTypeSuccessor = L"Microsoft Sans Serif";
 
 // Releases a COM interface on every way out.
 template <typename Interface>
@@ -104,10 +105,12 @@ FontHandle MakeFont(const Font& font, int dpi) {
   const int height = static_cast<int>(std::lround(font.points * dpi / kPointsPerInch));
   FontHandle made = CreateFace(ToWide(font.face).c_str(), height, font.weight);
   // A bitmap face such as "MS Sans Serif" comes in a few sizes only, and the system gives the
-  // nearest smaller one: a size it lacks is drawn with its TrueType successor instead.
-  if (made && !DrawsAtHeight(made.get(), height)) {
-    if (FontHandle successor = CreateFace(kTrueTypeSuccessor, height, font.weight)) {
-      return successor;
+  // nearest smaller one: a size it lacks is drawn with the face's best stand-in instead (for
+  // "MS Sans Serif" its TrueType successor, in every Windows since 2000).
+  const std::span<const std::string_view> standIns = StandInsFor(font.face);
+  if (made && !standIns.empty() && !DrawsAtHeight(made.get(), height)) {
+    if (FontHandle standIn = CreateFace(ToWide(standIns.front()).c_str(), height, font.weight)) {
+      return standIn;
     }
   }
   return made;

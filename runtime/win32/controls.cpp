@@ -37,13 +37,6 @@ ClassAndStyle ClassOf(const Control& row) {
   return {L"Static", SS_OWNERDRAW, 0};
 }
 
-PixelRect AreaAt(const Control& row, int dpi) {
-  if (const auto* segment = std::get_if<Segment>(&row.geometry)) {
-    return ToPixels(*segment, dpi).bounds;
-  }
-  return ToPixels(std::get<Box>(row.geometry), dpi);
-}
-
 // The caption's extent on one line in the control's font.
 SIZE MeasureCaption(HWND control, HFONT font) {
   SIZE size{};
@@ -141,9 +134,7 @@ void PaintLabel(const DRAWITEMSTRUCT& item, const ChildControl& label, const Sur
 bool CreateChild(HWND parent, ChildControl& control) {
   const Control& row = *control.row;
   const ClassAndStyle kind = ClassOf(row);
-  const std::wstring caption = row.kind == ControlKind::PushButton || row.kind == ControlKind::Frame
-                                   ? ToWide(LiteralCaption(row.caption))
-                                   : ToWide(row.caption);
+  const std::wstring caption = ToWide(CaptionToShow(row));
   control.handle =
       CreateWindowExW(kind.extendedStyle, kind.windowClass, caption.c_str(),
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, parent,
@@ -172,7 +163,7 @@ void PlaceChild(ChildControl& control, HFONT font, int dpi) {
     SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     control.font = font;
   }
-  control.area = AreaAt(row, dpi);
+  control.area = AreaOf(row, dpi);
   if (row.kind == ControlKind::Label && row.sizing == Sizing::AutoSize) {
     const SIZE text = MeasureCaption(control.handle, font);
     control.area = AutoSizedLabel({control.area.left, control.area.top}, text.cx, text.cy);

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "runtime/forms/forms.h"
 #include "runtime/forms/window_description.h"
 #include "runtime/rules/pixels.h"
 #include "runtime/win32/brushes.h"
@@ -23,6 +24,7 @@ struct ChildControl {
   HFONT font = nullptr;               // kept by the window's font cache; null: the system's font
   BitmapHandle picture;               // pictures only; null when the bytes could not be decoded
   PixelRect area{};                   // in the parent's client area, at the window's dpi
+  ClickHandler handler;               // push buttons only; empty when none is bound
 };
 
 // Creates the child window of `control`'s row, at the back of its siblings, or returns false

@@ -14,7 +14,7 @@ std::unique_ptr<Forms> CreateForms(const Project& project) {
   if (const Status prepared = forms->PrepareProcess(); prepared.Failed()) {
     const std::string windowClass = win32::ToUtf8(win32::kFormClassName);
     forms->ReportStartFailure(
-        RuntimeError(FailedCall{prepared, windowClass, windowClass, Operation::Create}));
+        RuntimeError(FailedCall{prepared, windowClass, windowClass, Method::Create}));
     return nullptr;
   }
   return forms;

@@ -8,17 +8,13 @@
 #include <string>
 
 #include "runtime/rules/accessibility.h"
+#include "runtime/win32/accessible_id.h"
 #include "runtime/win32/com.h"
 #include "runtime/win32/system_library.h"
 #include "runtime/win32/text.h"
 
 namespace runtime::win32 {
 namespace {
-
-// IAccessible's interface id, written out: the one in mingw-w64's libraries is not the
-// interface the system answers for.
-constexpr IID kAccessibleInterface = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
@@ -52,22 +48,22 @@ struct Said {
   bool captionDescribes;
 };
 
-// What each kind of control is to a screen reader, said by the program itself: Windows' own
-// objects say the same of buttons, labels and frames, but not every system's do (Wine's call
-// all but the text box a client area), and a line or a picture is a static to them.
-LONG RoleOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
+// The rule's role in MSAA's terms, said by the program itself: Windows' own objects say the
+// same of buttons, labels and frames, but not every system's do (Wine's call all but the text
+// box a client area), and a line or a picture is a static to them.
+LONG MsaaRoleOf(AccessibleRole role) {
+  switch (role) {
+    case AccessibleRole::Text:
       return ROLE_SYSTEM_TEXT;
-    case ControlKind::Label:
+    case AccessibleRole::StaticText:
       return ROLE_SYSTEM_STATICTEXT;
-    case ControlKind::PushButton:
+    case AccessibleRole::PushButton:
       return ROLE_SYSTEM_PUSHBUTTON;
-    case ControlKind::Frame:
+    case AccessibleRole::Grouping:
       return ROLE_SYSTEM_GROUPING;
-    case ControlKind::Picture:
+    case AccessibleRole::Graphic:
       return ROLE_SYSTEM_GRAPHIC;
-    case ControlKind::Line:
+    case AccessibleRole::Separator:
       return ROLE_SYSTEM_SEPARATOR;
   }
   return ROLE_SYSTEM_CLIENT;
@@ -75,7 +71,7 @@ LONG RoleOf(ControlKind kind) {
 
 Said SaidOf(const ChildControl& control) {
   const Accessibility rule = AccessibilityOf(*control.row);
-  return {control.handle, ToWide(rule.name), RoleOf(control.row->kind), rule.captionDescribes};
+  return {control.handle, ToWide(rule.name), MsaaRoleOf(rule.role), rule.captionDescribes};
 }
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.

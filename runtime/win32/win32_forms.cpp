@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "runtime/win32/control_ids.h"
-#include "runtime/win32/form_window.h"
 #include "runtime/win32/last_error.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/win32_window.h"
 
 namespace runtime::win32 {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 constexpr int kMessageQueueFailedExitCode = 2;
 
 BOOL CALLBACK HideIfOurs(HWND window, LPARAM /*unused*/) {
-  if (FormWindow::Of(window) != nullptr) {
+  if (Win32Window::Of(window) != nullptr) {
     ShowWindow(window, SW_HIDE);
   }
   return TRUE;
@@ -28,7 +28,7 @@ Win32Forms::Win32Forms(const Project& project) : title_(ToWide(project.title)) {
 
 std::unique_ptr<Window> Win32Forms::NewWindow(const WindowDescription& description,
                                               std::vector<Binding> bindings) {
-  return std::make_unique<FormWindow>(description, std::move(bindings), *this);
+  return std::make_unique<Win32Window>(description, std::move(bindings), *this);
 }
 
 int Win32Forms::Run() {
@@ -44,14 +44,15 @@ int Win32Forms::Run() {
       return kMessageQueueFailedExitCode;
     }
     // Keys go to our window's shortcuts first, so they win over the focused control (Ctrl+C
-    // never reaches the entry), then to the dialog keys: Tab, Enter, Esc, and arrows.
+    // never reaches the entry), then to the keyboard rule (Enter, Esc and the arrows), then to
+    // the dialog keys, which move the focus on Tab.
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (FormWindow* form = FormWindow::Of(root)) {
+    if (Win32Window* form = Win32Window::Of(root)) {
       if (form->Accelerators() != nullptr &&
           TranslateAcceleratorW(root, form->Accelerators(), &message) != 0) {
         continue;
       }
-      if (form->ArrowMovesFocus(message) || IsDialogMessageW(root, &message) != 0) {
+      if (form->AnswerKey(message) || IsDialogMessageW(root, &message) != 0) {
         continue;
       }
     }
@@ -61,7 +62,6 @@ int Win32Forms::Run() {
 }
 
 void Win32Forms::EndProgram() {
-  // Every window goes at once, shown or hidden; then the message loop ends and Run returns.
   EnumThreadWindows(GetCurrentThreadId(), HideIfOurs, 0);
   PostQuitMessage(0);
 }
@@ -72,7 +72,6 @@ void Win32Forms::ReportStartFailure(const std::exception& error) {
 }
 
 void Win32Forms::Report(HWND window, const std::exception& error) const {
-  // A hidden window cannot carry the box; it then stands on its own.
   HWND owner = window != nullptr && IsWindowVisible(window) != FALSE ? window : nullptr;
   MessageBoxW(owner, ToWide(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
@@ -93,7 +92,7 @@ Status Win32Forms::PrepareProcess() {
   }
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = FormWindow::Procedure;
+  windowClass.lpfnWndProc = Win32Window::Procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kFormClassName.data();

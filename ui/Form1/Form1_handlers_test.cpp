@@ -17,7 +17,7 @@ namespace {
 
 using app::WindowClass;
 using runtime::FailedCall;
-using runtime::Operation;
+using runtime::Method;
 using runtime::scripted::Call;
 using runtime::scripted::CallKind;
 using Cause = std::variant<FailedCall, runtime::ArithmeticFault>;
@@ -70,7 +70,7 @@ TEST_F(AboutWindowClicks, FailedFirstHideLeavesTheDetailsWindowAlone) {
   EXPECT_TRUE(forms_.IsShown("Form2"));
   ASSERT_EQ(forms_.Errors().size(), 1U);
   EXPECT_EQ(forms_.Errors()[0].cause,
-            Cause(FailedCall{runtime::kFailed, "Form1", "Form1", Operation::Hide}));
+            Cause(FailedCall{runtime::kFailed, "Form1", "Form1", Method::Hide}));
 }
 
 TEST_F(AboutWindowClicks, FailedSecondHideLeavesTheAboutWindowHidden) {
@@ -81,7 +81,7 @@ TEST_F(AboutWindowClicks, FailedSecondHideLeavesTheAboutWindowHidden) {
   EXPECT_TRUE(forms_.IsShown("Form2"));
   ASSERT_EQ(forms_.Errors().size(), 1U);
   EXPECT_EQ(forms_.Errors()[0].cause,
-            Cause(FailedCall{runtime::kFailed, "Form2", "Form2", Operation::Hide}));
+            Cause(FailedCall{runtime::kFailed, "Form2", "Form2", Method::Hide}));
 }
 
 TEST_F(AboutWindowClicks, FailedShowOfTheDetailsWindowIsReported) {
@@ -91,7 +91,7 @@ TEST_F(AboutWindowClicks, FailedShowOfTheDetailsWindowIsReported) {
   EXPECT_EQ(forms_.InstanceCount("Form2"), 1);
   ASSERT_EQ(forms_.Errors().size(), 1U);
   EXPECT_EQ(forms_.Errors()[0].cause,
-            Cause(FailedCall{runtime::kFailed, "Form2", "Form2", Operation::Show}));
+            Cause(FailedCall{runtime::kFailed, "Form2", "Form2", Method::Show}));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ using engine::DisplayTexts;
 using runtime::ArithmeticFault;
 using runtime::FailedCall;
 using runtime::FaultKind;
-using runtime::Operation;
+using runtime::Method;
 using runtime::scripted::Call;
 using runtime::scripted::CallKind;
 using runtime::scripted::ScriptedForms;
@@ -190,8 +190,8 @@ TEST_P(frmcalFailedAccess, StopsAtTheFailingCall) {
   EXPECT_EQ(window.forms_.Errors()[0].cause, Cause(row.failure));
 }
 
-constexpr auto kGet = Operation::GetText;
-constexpr auto kSet = Operation::SetText;
+constexpr auto kGet = Method::GetText;
+constexpr auto kSet = Method::SetText;
 constexpr auto kFailed = runtime::kFailed;
 
 INSTANTIATE_TEST_SUITE_P(Reads, frmcalFailedAccess,
@@ -267,7 +267,7 @@ TEST(frmcalMenu, FailedShowOfTheAboutWindowIsReported) {
   window.Click("mnabout");
   ASSERT_EQ(window.forms_.Errors().size(), 1U);
   EXPECT_EQ(window.forms_.Errors()[0].cause,
-            Cause(FailedCall{runtime::kFailed, "Form1", "Form1", Operation::Show}));
+            Cause(FailedCall{runtime::kFailed, "Form1", "Form1", Method::Show}));
   EXPECT_FALSE(window.forms_.IsShown("Form1"));
   window.Click("mnabout");
   EXPECT_TRUE(window.forms_.IsShown("Form1"));

@@ -13,9 +13,9 @@ namespace {
 
 QStringList Texts() {
   QMainWindow* calculator = Program::Calculator();
-  return {Control<QLineEdit>(calculator, "txtnum")->text(),
-          Control<QLabel>(calculator, "lblans")->text(),
-          Control<QLabel>(calculator, "LblSpc")->text()};
+  return {ControlWidget<QLineEdit>(calculator, "txtnum")->text(),
+          ControlWidget<QLabel>(calculator, "lblans")->text(),
+          ControlWidget<QLabel>(calculator, "LblSpc")->text()};
 }
 
 // "20 + 5 %" as the user types and clicks it.
@@ -36,7 +36,7 @@ class CalculatorInputTest : public QObject {
   QString clipboardBefore_;
 
   [[nodiscard]] static QLineEdit* Entry() {
-    return Control<QLineEdit>(Program::Calculator(), "txtnum");
+    return ControlWidget<QLineEdit>(Program::Calculator(), "txtnum");
   }
 
  private slots:

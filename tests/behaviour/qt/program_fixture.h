@@ -27,8 +27,12 @@ namespace tests::behaviour::qt {
 
 using runtime::qt::testing::Activate;
 using runtime::qt::testing::ChooseMenuItem;
-using runtime::qt::testing::Control;
+using runtime::qt::testing::ControlWidget;
 using runtime::qt::testing::FindWindow;
+using runtime::qt::testing::InkBand;
+using runtime::qt::testing::InkBands;
+using runtime::qt::testing::LabelImages;
+using runtime::qt::testing::ShowAndHide;
 using runtime::qt::testing::Snapshot;
 
 class Program {
@@ -62,7 +66,7 @@ class Program {
 
   // A click on a control of a shown window, as the user makes it.
   static void Click(QMainWindow* window, const QString& control) {
-    QWidget* widget = Control(window, control);
+    QWidget* widget = ControlWidget(window, control);
     if (widget != nullptr) {
       QTest::mouseClick(widget, Qt::LeftButton);
     }
@@ -71,7 +75,7 @@ class Program {
   // The user clicks into the calculator's entry and types.
   static void Type(const QString& text) {
     Click(Calculator(), "txtnum");
-    QTest::keyClicks(Control(Calculator(), "txtnum"), text);
+    QTest::keyClicks(ControlWidget(Calculator(), "txtnum"), text);
   }
 
   static void ClickMoreDetails() { Click(About(), "Command1"); }
@@ -111,56 +115,6 @@ class ShowRecorder : public QObject {
  private:
   QMap<QString, int> shown_;
 };
-
-// A label as the client area shows it, and the client area without it: what lies behind.
-struct LabelImages {
-  QImage with;
-  QImage without;
-};
-
-[[nodiscard]] inline LabelImages ShowAndHide(QMainWindow* window, QLabel* label) {
-  LabelImages images{Snapshot(window), {}};
-  label->hide();
-  images.without = Snapshot(window);
-  label->show();
-  return images;
-}
-
-// One band of rows holding ink in an area: its rows and the columns its ink spans.
-struct InkBand {
-  int top;
-  int bottom;
-  int left;
-  int right;
-};
-
-// The bands of rows of `area` in which a label's ink lies, top to bottom: ink is any pixel
-// that differs from what lies behind the label.
-[[nodiscard]] inline std::vector<InkBand> InkBands(const LabelImages& images, const QRect& area) {
-  std::vector<InkBand> bands;
-  bool inBand = false;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    int left = area.right() + 1;
-    int right = area.left() - 1;
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (images.with.pixel(x, y) != images.without.pixel(x, y)) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-      }
-    }
-    const bool ink = right >= left;
-    if (ink && !inBand) {
-      bands.push_back({y, y, left, right});
-    } else if (ink) {
-      InkBand& band = bands.back();
-      band.bottom = y;
-      band.left = std::min(band.left, left);
-      band.right = std::max(band.right, right);
-    }
-    inBand = ink;
-  }
-  return bands;
-}
 
 // Whether `shown` is `ink` laid over `behind` at some coverage, as antialiased glyph edges
 // are, rather than a colour of its own such as a filled background.

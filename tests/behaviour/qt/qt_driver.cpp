@@ -89,8 +89,8 @@ Rect DeviceRect(const QRect& logical, qreal ratio) {
 }
 
 // The control's widget; a failed check when the window or control is not there.
-QWidget* ControlOf(std::string_view window, std::string_view control) {
-  QWidget* widget = runtime::qt::testing::Control(FindWindow(Q(window)), Q(control));
+QWidget* WidgetOf(std::string_view window, std::string_view control) {
+  QWidget* widget = runtime::qt::testing::ControlWidget(FindWindow(Q(window)), Q(control));
   EXPECT_NE(widget, nullptr) << window << "." << control;
   return widget;
 }
@@ -98,7 +98,7 @@ QWidget* ControlOf(std::string_view window, std::string_view control) {
 // The control's object in the accessibility tree; a failed check when it has none.
 QAccessibleInterface* AccessibleOf(std::string_view window, std::string_view control) {
   QAccessibleInterface* accessible =
-      QAccessible::queryAccessibleInterface(ControlOf(window, control));
+      QAccessible::queryAccessibleInterface(WidgetOf(window, control));
   EXPECT_NE(accessible, nullptr) << "no accessible object for " << window << "." << control;
   return accessible;
 }
@@ -232,7 +232,7 @@ class QtDriver final : public Driver {
 
   [[nodiscard]] std::optional<Rect> ReadRect(std::string_view window,
                                              std::string_view control) override {
-    const QWidget* widget = ControlOf(window, control);
+    const QWidget* widget = WidgetOf(window, control);
     if (widget == nullptr) {
       return std::nullopt;
     }
@@ -264,7 +264,7 @@ class QtDriver final : public Driver {
 
   [[nodiscard]] std::optional<FontSeen> ReadFont(std::string_view window,
                                                  std::string_view control) override {
-    const QWidget* widget = ControlOf(window, control);
+    const QWidget* widget = WidgetOf(window, control);
     if (widget == nullptr) {
       return std::nullopt;
     }
@@ -290,7 +290,7 @@ class QtDriver final : public Driver {
   // Rests the mouse on the control until the tooltip shows.
   [[nodiscard]] std::string ReadTooltip(std::string_view window,
                                         std::string_view control) override {
-    QWidget* widget = ControlOf(window, control);
+    QWidget* widget = WidgetOf(window, control);
     Activate(widget->window());
     QTest::mouseMove(widget);
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, kWaitMs));
@@ -305,7 +305,7 @@ class QtDriver final : public Driver {
     ASSERT_NE(window, nullptr) << step.window;
     switch (step.kind) {
       case Step::Kind::Type:
-        if (QWidget* widget = ControlOf(step.window, step.control)) {
+        if (QWidget* widget = WidgetOf(step.window, step.control)) {
           QTest::mouseClick(widget, Qt::LeftButton);
           TypeInto(widget, step.text);
         }
@@ -317,7 +317,7 @@ class QtDriver final : public Driver {
         if (auto* item = window->findChild<QAction*>(Q(step.control))) {
           Activate(window);
           EXPECT_TRUE(runtime::qt::testing::ChooseMenuItem(window, item)) << step.control;
-        } else if (QWidget* widget = ControlOf(step.window, step.control)) {
+        } else if (QWidget* widget = WidgetOf(step.window, step.control)) {
           QTest::mouseClick(widget, Qt::LeftButton);
         }
         return;
@@ -328,7 +328,7 @@ class QtDriver final : public Driver {
         return;
       }
       case Step::Kind::SelectAll:
-        if (QWidget* widget = ControlOf(step.window, step.control)) {
+        if (QWidget* widget = WidgetOf(step.window, step.control)) {
           QTest::mouseClick(widget, Qt::LeftButton);
           QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
         }
@@ -347,7 +347,7 @@ class QtDriver final : public Driver {
           ASSERT_NE(tool->actionInterface(), nullptr);
           tool->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
           // A tool's press animates the button and clicks it once the animation is over.
-          auto* button = qobject_cast<QAbstractButton*>(ControlOf(step.window, step.control));
+          auto* button = qobject_cast<QAbstractButton*>(WidgetOf(step.window, step.control));
           EXPECT_TRUE(QTest::qWaitFor([button] { return !button->isDown(); }, kWaitMs));
         }
         return;

@@ -228,7 +228,7 @@ class WindowLookTest : public QObject {
   }
   void ButtonsAndTheEntryKeepThePlatformColours() {
     QFETCH(QString, control);
-    QWidget* widget = Control(Program::Calculator(), control);
+    QWidget* widget = ControlWidget(Program::Calculator(), control);
     const QPalette platform = QApplication::palette(widget);
     for (const auto role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
                             QPalette::Window}) {
@@ -242,7 +242,7 @@ class WindowLookTest : public QObject {
     const QImage shown = Snapshot(calculator);
     const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     for (const char* line : {"Line1", "Line2", "Line3", "Line4"}) {
-      const QRect box = Control(calculator, line)->geometry();
+      const QRect box = ControlWidget(calculator, line)->geometry();
       QCOMPARE(shown.pixelColor(box.topLeft()), highlight);
       QCOMPARE(shown.pixelColor(box.bottomRight()), highlight);
     }
@@ -263,7 +263,7 @@ class WindowLookTest : public QObject {
     QFETCH(QString, window);
     QFETCH(QString, control);
     const QString problem =
-        OneLineProblem(FindWindow(window), Control<QLabel>(FindWindow(window), control));
+        OneLineProblem(FindWindow(window), ControlWidget<QLabel>(FindWindow(window), control));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
   }
 
@@ -275,7 +275,7 @@ class WindowLookTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QColor, colour);
     QFETCH(QColor, background);
-    const QPalette palette = Control(FindWindow(window), control)->palette();
+    const QPalette palette = ControlWidget(FindWindow(window), control)->palette();
     QCOMPARE(palette.color(QPalette::WindowText), colour);
     if (background.isValid()) {
       QCOMPARE(palette.color(QPalette::Window), background);
@@ -289,13 +289,13 @@ class WindowLookTest : public QObject {
     QFETCH(QString, window);
     QFETCH(QString, control);
     const QString problem =
-        TransparencyProblem(FindWindow(window), Control<QLabel>(FindWindow(window), control));
+        TransparencyProblem(FindWindow(window), ControlWidget<QLabel>(FindWindow(window), control));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
   }
 
   void TheHeadingBreaksIntoTwoCentredLines() {
     QMainWindow* about = Program::About();
-    auto* heading = Control<QLabel>(about, "Label1");
+    auto* heading = ControlWidget<QLabel>(about, "Label1");
     QVERIFY(heading->wordWrap());
     QCOMPARE(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     const QRect box = heading->geometry();
@@ -333,7 +333,7 @@ class WindowLookTest : public QObject {
     QFETCH(QString, text);
     QFETCH(int, lines);
     QMainWindow* details = Program::Details();
-    auto* label = Control<QLabel>(details, "Label1");
+    auto* label = ControlWidget<QLabel>(details, "Label1");
     if (!text.isEmpty()) {
       runtime::SetTextChecked(program_->Registry().InstanceOf(app::WindowClass::Form2), "Label1",
                               text.toStdString());
@@ -360,7 +360,7 @@ class WindowLookTest : public QObject {
     QFETCH(QString, window);
     QFETCH(QSize, source);
     QMainWindow* shown = FindWindow(window);
-    const QWidget* picture = Control(shown, "Image1");
+    const QWidget* picture = ControlWidget(shown, "Image1");
     const runtime::Control* row = runtime::FindControl(DescriptionOf(window), "Image1");
     QVERIFY(row != nullptr);
     const QImage decoded = runtime::qt::DecodePicture(row->picture);
@@ -384,8 +384,8 @@ class WindowLookTest : public QObject {
 
   void MoreDetailsShowsItselfAsTheDefaultButton() {
     // More Details shows itself as the button Enter presses; Exit does not.
-    QVERIFY(Control<QPushButton>(Program::About(), "Command1")->isDefault());
-    QVERIFY(!Control<QPushButton>(Program::About(), "Command2")->isDefault());
+    QVERIFY(ControlWidget<QPushButton>(Program::About(), "Command1")->isDefault());
+    QVERIFY(!ControlWidget<QPushButton>(Program::About(), "Command2")->isDefault());
   }
 
   // What the user sees, for a person to look at.

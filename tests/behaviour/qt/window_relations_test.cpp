@@ -53,7 +53,7 @@ class WindowRelationsTest : public QObject {
     Perform("Exit");
     const QPointer<QMainWindow> details = Program::Details();
     QVERIFY(details != nullptr);
-    QVERIFY(Control(details, "Image1") != nullptr);
+    QVERIFY(ControlWidget(details, "Image1") != nullptr);
     QVERIFY(!details->isVisible());
     QCOMPARE(recorder.Shown("Form2"), 0);
     Perform("F2");

@@ -1,11 +1,12 @@
-// Building a window from its description, the messages it answers, and its texts.
-#include "runtime/win32/form_window.h"
+// Building a window from its description and binding its clicks, the messages and keys it
+// answers, and its texts.
+#include "runtime/win32/win32_window.h"
 
 #include <algorithm>
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/runtime_error.h"
-#include "runtime/rules/button_roles.h"
+#include "runtime/rules/keyboard.h"
 #include "runtime/rules/navigable_stacking.h"
 #include "runtime/rules/tab_order.h"
 #include "runtime/win32/appearance.h"
@@ -38,12 +39,14 @@ DWORD ExtendedStyleOf(Border border) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding> bindings,
-                       Win32Forms& forms)
-    : description_(description), forms_(forms), handlers_(std::move(bindings)) {
+Win32Window::Win32Window(const WindowDescription& description, std::vector<Binding> bindings,
+                         Win32Forms& forms)
+    : description_(description),
+      forms_(forms),
+      report_([this](const std::exception& error) { forms_.Report(window_.get(), error); }) {
   const WindowProperties& properties = description_.properties;
   const auto fail = [&properties] {
-    CheckStatus(LastErrorStatus(), properties.name, properties.name, Operation::Create);
+    CheckStatus(LastErrorStatus(), properties.name, properties.name, Method::Create);
   };
   HMENU menu = MakeMenuBar(description_.menu);
   if (menu == nullptr && !description_.menu.empty()) {
@@ -56,7 +59,7 @@ FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding
   if (!window_) {
     const Status refused = LastErrorStatus();
     DestroyMenu(menu);
-    CheckStatus(refused, properties.name, properties.name, Operation::Create);
+    CheckStatus(refused, properties.name, properties.name, Method::Create);
   }
   // Without the table the menu items still work, by the mouse and by the menu keys.
   SetLastError(ERROR_SUCCESS);
@@ -68,6 +71,11 @@ FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding
   if (controls_.size() != description_.controls.size()) {
     fail();
   }
+  HandlersByRow handlers = BindByRow(description_, std::move(bindings));
+  for (std::size_t row = 0; row < byRow_.size(); ++row) {
+    byRow_[row]->handler = std::move(handlers.controls[row]);
+  }
+  commands_ = std::move(handlers.menu);
   const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
   Place(dpi);
   MoveOntoScreen(dpi);
@@ -75,35 +83,38 @@ FormWindow::FormWindow(const WindowDescription& description, std::vector<Binding
   forms_.Windows().Add(*this);
 }
 
-FormWindow::~FormWindow() {
+Win32Window::~Win32Window() {
   forms_.Windows().Remove(*this);
 }
 
-void FormWindow::DetachingWindowDeleter::operator()(HWND window) const {
+void Win32Window::DetachingWindowDeleter::operator()(HWND window) const {
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   DestroyWindow(window);
 }
 
-void FormWindow::BuildControls() {
+void Win32Window::BuildControls() {
   // Made front to back, each behind the last, in an order that keeps the described look and
   // lets the dialog keys walk the tab order.
   const std::vector<const Control*> stacking = NavigableStacking(description_.controls);
   controls_.reserve(stacking.size());
+  byRow_.resize(stacking.size());
   for (const Control* row : stacking) {
+    const auto rowIndex = static_cast<std::size_t>(row - description_.controls.data());
     ChildControl& control = controls_.emplace_back();
     control.row = row;
-    control.id = ControlId(static_cast<std::size_t>(row - description_.controls.data()));
+    control.id = ControlId(rowIndex);
     if (!CreateChild(window_.get(), control) || !AnswerScreenReaders(control)) {
       controls_.pop_back();
       return;
     }
+    byRow_[rowIndex] = &control;
     if (row->kind == ControlKind::Picture && !control.picture) {
       forms_.Shortfalls().Note(Shortfall::Pictures, static_cast<DWORD>(E_FAIL));
     }
   }
 }
 
-void FormWindow::Place(int dpi) {
+void Win32Window::Place(int dpi) {
   for (ChildControl& control : controls_) {
     HFONT font = fonts_.At(control.row->font.value_or(description_.properties.font), dpi);
     if (font == nullptr) {
@@ -116,7 +127,7 @@ void FormWindow::Place(int dpi) {
   dpi_ = dpi;
 }
 
-RECT FormWindow::FrameAround(int dpi) const {
+RECT Win32Window::FrameAround(int dpi) const {
   const WindowProperties& properties = description_.properties;
   HWND window = window_.get();
   const RECT client{0, 0, TwipsToPixels(properties.clientWidth, dpi),
@@ -132,7 +143,7 @@ RECT FormWindow::FrameAround(int dpi) const {
              : client;
 }
 
-void FormWindow::FitClientArea(int dpi) {
+void Win32Window::FitClientArea(int dpi) {
   // A menu bar that wraps takes more than the one line the frame allowed for, and a frame
   // sized for a dpi the window does not have yet is off by its borders: the client area
   // keeps the described size all the same.
@@ -153,7 +164,7 @@ void FormWindow::FitClientArea(int dpi) {
   }
 }
 
-void FormWindow::MoveOntoScreen(int dpi) {
+void Win32Window::MoveOntoScreen(int dpi) {
   const WindowProperties& properties = description_.properties;
   HWND window = window_.get();
   const RECT frame = FrameAround(dpi);
@@ -178,7 +189,7 @@ void FormWindow::MoveOntoScreen(int dpi) {
   FitClientArea(dpi);
 }
 
-void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+void Win32Window::OnDpiChanged(int dpi, const RECT& suggested) {
   // The new dpi comes from the message: the window's own may not have changed yet. The
   // client area's size comes from the description, the place from the system's suggestion.
   Place(dpi);
@@ -189,7 +200,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   FitClientArea(dpi);
 }
 
-void FormWindow::SetIcons(int dpi) {
+void Win32Window::SetIcons(int dpi) {
   const Asset icon = description_.properties.icon;
   IconHandle big = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi)));
   IconHandle small = IconOfSize(icon, GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)));
@@ -204,27 +215,24 @@ void FormWindow::SetIcons(int dpi) {
   smallIcon_ = std::move(small);
 }
 
-Status FormWindow::Show() {
+Status Win32Window::Show() {
   HWND window = window_.get();
-  // A window the user closed is only hidden, so it comes back as it was; showing a shown
-  // window again brings it to the front.
   ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(window);
   return kOk;
 }
 
-Status FormWindow::Hide() {
-  // A window never shown is built already and stays invisible.
+Status Win32Window::Hide() {
   ShowWindow(window_.get(), SW_HIDE);
   AfterHiding();
   return kOk;
 }
 
-bool FormWindow::IsShown() const {
+bool Win32Window::IsShown() const {
   return IsWindowVisible(window_.get()) != FALSE;
 }
 
-Status FormWindow::GetText(std::string_view control, std::string& text) {
+Status Win32Window::GetText(std::string_view control, std::string& text) {
   const ChildControl* child = ControlNamed(control);
   if (child == nullptr || !HoldsText(child->row->kind)) {
     return kFailed;
@@ -233,7 +241,7 @@ Status FormWindow::GetText(std::string_view control, std::string& text) {
   return kOk;
 }
 
-Status FormWindow::SetText(std::string_view control, std::string_view text) {
+Status Win32Window::SetText(std::string_view control, std::string_view text) {
   ChildControl* child = ControlNamed(control);
   if (child == nullptr || !HoldsText(child->row->kind)) {
     return kFailed;
@@ -248,41 +256,49 @@ Status FormWindow::SetText(std::string_view control, std::string_view text) {
   return kOk;
 }
 
-FormWindow* FormWindow::Of(HWND window) {
+Win32Window* Win32Window::Of(HWND window) {
   wchar_t className[32] = {};
   if (window == nullptr || GetClassNameW(window, className, 32) == 0 ||
       kFormClassName != className) {
     return nullptr;
   }
-  return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-ChildControl* FormWindow::ControlNamed(std::string_view name) {
+ChildControl* Win32Window::ControlNamed(std::string_view name) {
   const auto found =
       std::ranges::find(controls_, name, [](const ChildControl& each) { return each.row->name; });
   return found == controls_.end() ? nullptr : &*found;
 }
 
-ChildControl* FormWindow::ControlWithId(int id) {
-  const auto found = std::ranges::find(controls_, id, &ChildControl::id);
+ChildControl* Win32Window::ControlWithId(int id) {
+  const int row = id - kFirstControlId;
+  return row >= 0 && static_cast<std::size_t>(row) < byRow_.size()
+             ? byRow_[static_cast<std::size_t>(row)]
+             : nullptr;
+}
+
+ChildControl* Win32Window::ControlWithHandle(HWND handle) {
+  const auto found = std::ranges::find(controls_, handle, &ChildControl::handle);
   return found == controls_.end() ? nullptr : &*found;
 }
 
-COLORREF FormWindow::Background() const {
+COLORREF Win32Window::Background() const {
   return ResolveColour(description_.properties.background).value_or(GetSysColor(COLOR_BTNFACE));
 }
 
-HBRUSH FormWindow::BackgroundBrush() {
+HBRUSH Win32Window::BackgroundBrush() {
   return brushes_.Of(description_.properties.background, GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   }
@@ -293,7 +309,7 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return self->Handle(message, wParam, lParam);
 }
 
-LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_.get();
   switch (message) {
     case WM_ERASEBKGND: {
@@ -360,7 +376,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       HWND target = lastFocus_;
       if (target == nullptr) {
         const std::vector<const Control*> order = TabOrder(description_.controls);
-        const ChildControl* first = order.empty() ? nullptr : ControlNamed(order.front()->name);
+        const ChildControl* first =
+            order.empty()
+                ? nullptr
+                : byRow_[static_cast<std::size_t>(order.front() - description_.controls.data())];
         target = first != nullptr ? first->handle : nullptr;
       }
       if (target != nullptr) {
@@ -380,7 +399,6 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CLOSE:
-      // The close box only hides the window: its instance lives on and can be shown again.
       ShowWindow(window, SW_HIDE);
       AfterHiding();
       return 0;
@@ -395,7 +413,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case kCheckEndMessage:
-      forms_.Windows().EndProgramIfNoneShown(forms_);
+      if (forms_.Windows().NoneShown()) {
+        forms_.EndProgram();
+      }
       return 0;
     default:
       break;
@@ -403,68 +423,93 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void FormWindow::OnCommand(int id) {
-  // Enter and Esc, from the dialog keys: only a cancel button answers Esc; Enter reaches the
-  // default button through DM_GETDEFID, and nothing otherwise.
-  if (id == IDCANCEL) {
-    if (const Control* cancel = ButtonWithRole(description_.controls, ButtonRole::Cancel)) {
-      Click(cancel->name, 0);
+void Win32Window::OnCommand(int id) {
+  // A control's click or a menu item's, straight to its handler by the id's row. The dialog
+  // keys' own commands (IDOK, IDCANCEL) come here too and find nothing: AnswerKey has pressed
+  // whatever Enter and Esc press already.
+  if (const ChildControl* control = ControlWithId(id)) {
+    if (control->row->kind == ControlKind::PushButton && control->handler) {
+      DispatchClick(control->handler, ClickEvent{*this, 0}, report_);
     }
     return;
   }
-  const std::string_view name = NameOf(description_, id);
-  if (const MenuEntry* entry = FindMenuEntry(description_, name)) {
-    Click(name, entry->index);
-  } else if (const Control* control = FindControl(description_, name);
-             control != nullptr && control->kind == ControlKind::PushButton) {
-    Click(name, 0);
-  }
-}
-
-LRESULT FormWindow::DefaultButtonId() const {
-  // A focused push button is pressed by Enter; otherwise the window's default button, if any.
-  HWND focus = GetFocus();
-  for (const ChildControl& control : controls_) {
-    if (control.row->kind == ControlKind::PushButton && control.handle == focus) {
-      return MAKELRESULT(control.id, DC_HASDEFID);
+  const int row = id - kFirstMenuId;
+  if (row >= 0 && static_cast<std::size_t>(row) < commands_.size()) {
+    if (const ClickHandler& handler = commands_[static_cast<std::size_t>(row)]) {
+      DispatchClick(handler,
+                    ClickEvent{*this, description_.menu[static_cast<std::size_t>(row)].index},
+                    report_);
     }
   }
-  const Control* byDefault = ButtonWithRole(description_.controls, ButtonRole::Default);
-  const auto button = std::ranges::find(controls_, byDefault, &ChildControl::row);
-  return byDefault != nullptr && button != controls_.end() ? MAKELRESULT(button->id, DC_HASDEFID)
-                                                           : 0;
 }
 
-bool FormWindow::ArrowMovesFocus(const MSG& message) {
+LRESULT Win32Window::DefaultButtonId() const {
+  // The dialog keys draw the default button as one; Enter itself is answered by AnswerKey.
+  const Control* byDefault = ButtonWithRole(description_.controls, ButtonRole::Default);
+  return byDefault != nullptr
+             ? MAKELRESULT(
+                   ControlId(static_cast<std::size_t>(byDefault - description_.controls.data())),
+                   DC_HASDEFID)
+             : 0;
+}
+
+bool Win32Window::AnswerKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) {
     return false;
   }
-  bool backwards = false;
+  const bool plain =
+      GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  DialogKey key{};
   switch (message.wParam) {
-    case VK_RIGHT:
-    case VK_DOWN:
+    case VK_RETURN:
+      key = DialogKey::Enter;
+      break;
+    case VK_ESCAPE:
+      key = DialogKey::Esc;
       break;
     case VK_LEFT:
+      key = DialogKey::Left;
+      break;
+    case VK_RIGHT:
+      key = DialogKey::Right;
+      break;
     case VK_UP:
-      backwards = true;
+      key = DialogKey::Up;
+      break;
+    case VK_DOWN:
+      key = DialogKey::Down;
       break;
     default:
       return false;
   }
-  const auto pressedOn = std::ranges::find(controls_, message.hwnd, &ChildControl::handle);
-  if (pressedOn == controls_.end() || pressedOn->row->kind != ControlKind::PushButton) {
+  if ((key == DialogKey::Enter || key == DialogKey::Esc) && !plain) {
     return false;
   }
-  SendMessageW(window_.get(), WM_NEXTDLGCTL, backwards ? 1 : 0, FALSE);
-  return true;
+  const ChildControl* focused = ControlWithHandle(message.hwnd);
+  const KeyDecision decision =
+      DecideKey(key, focused != nullptr ? focused->row : nullptr, description_.controls);
+  switch (decision.action) {
+    case KeyDecision::Action::Pass:
+      return false;
+    case KeyDecision::Action::Press: {
+      const ChildControl* button =
+          byRow_[static_cast<std::size_t>(decision.button - description_.controls.data())];
+      if (button->handler) {
+        DispatchClick(button->handler, ClickEvent{*this, 0}, report_);
+      }
+      return true;
+    }
+    case KeyDecision::Action::FocusNext:
+      SendMessageW(window_.get(), WM_NEXTDLGCTL, 0, FALSE);
+      return true;
+    case KeyDecision::Action::FocusPrevious:
+      SendMessageW(window_.get(), WM_NEXTDLGCTL, 1, FALSE);
+      return true;
+  }
+  return false;
 }
 
-void FormWindow::Click(std::string_view control, int index) {
-  handlers_.Click(control, *this, index,
-                  [this](const std::exception& error) { forms_.Report(window_.get(), error); });
-}
-
-void FormWindow::AfterHiding() {
+void Win32Window::AfterHiding() {
   PostMessageW(window_.get(), kCheckEndMessage, 0, 0);
 }
 

@@ -1,5 +1,6 @@
 // runtime::Window on Win32: one top-level window of ours built from its description, with
-// its child controls, menu bar, shortcuts, dpi scaling and the road of a click to its handler.
+// its child controls, menu bar, shortcuts, dpi scaling, the keys it answers itself, and each
+// control and menu item bound once to its handler by its command id.
 #pragma once
 
 #include <windows.h>
@@ -20,15 +21,15 @@ namespace runtime::win32 {
 
 class Win32Forms;
 
-class FormWindow final : public Window {
+class Win32Window final : public Window {
  public:
   // Builds the window, hidden. Throws RuntimeError (operation Create) when the system refuses
   // any part of it; nothing of it is then left. `forms` must outlive the window.
-  FormWindow(const WindowDescription& description, std::vector<Binding> bindings,
-             Win32Forms& forms);
-  ~FormWindow() override;
-  FormWindow(const FormWindow&) = delete;
-  FormWindow& operator=(const FormWindow&) = delete;
+  Win32Window(const WindowDescription& description, std::vector<Binding> bindings,
+              Win32Forms& forms);
+  ~Win32Window() override;
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
 
   // The Window calls.
   Status GetText(std::string_view control, std::string& text) override;
@@ -39,13 +40,13 @@ class FormWindow final : public Window {
   [[nodiscard]] const WindowDescription& Description() const override { return description_; }
 
   // The window of ours that `window` is, or nullptr.
-  [[nodiscard]] static FormWindow* Of(HWND window);
+  [[nodiscard]] static Win32Window* Of(HWND window);
   // The shortcuts to translate before anything else sees a key; null without any.
   [[nodiscard]] HACCEL Accelerators() const { return accelerators_.get(); }
-  // An arrow key pressed on a push button moves the focus along the tab order, as in any
-  // dialog: Right and Down to the next control, Left and Up to the previous one. True when
-  // `message` was such a key and is handled; a text box keeps its arrows for the caret.
-  bool ArrowMovesFocus(const MSG& message);
+  // Carries out what the keyboard rule decides for Enter, Esc and the arrows pressed in this
+  // window, before the dialog keys see them. True when `message` was such a key and is
+  // handled; false when it passes on to the focused control.
+  bool AnswerKey(const MSG& message);
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -61,23 +62,25 @@ class FormWindow final : public Window {
   void OnDpiChanged(int dpi, const RECT& suggested);
   [[nodiscard]] ChildControl* ControlNamed(std::string_view name);
   [[nodiscard]] ChildControl* ControlWithId(int id);
+  [[nodiscard]] ChildControl* ControlWithHandle(HWND handle);
   [[nodiscard]] COLORREF Background() const;
   [[nodiscard]] HBRUSH BackgroundBrush();
   void OnCommand(int id);
   [[nodiscard]] LRESULT DefaultButtonId() const;
-  void Click(std::string_view control, int index);
   void AfterHiding();
 
   // Destroys a window of ours once it no longer leads to its object: messages sent while
-  // it is destroyed never reach a half-destroyed FormWindow.
+  // it is destroyed never reach a half-destroyed Win32Window.
   struct DetachingWindowDeleter {
     void operator()(HWND window) const;
   };
 
   const WindowDescription& description_;
   Win32Forms& forms_;
-  ClickHandlers handlers_;
-  std::vector<ChildControl> controls_;  // front to back
+  ErrorReport report_;
+  std::vector<ChildControl> controls_;  // front to back, each with its handler
+  std::vector<ChildControl*> byRow_;  // the same by row of the control table: id - kFirstControlId
+  std::vector<ClickHandler> commands_;  // by row of the menu table: id - kFirstMenuId
   FontCache fonts_;
   Brushes brushes_;
   IconHandle bigIcon_;

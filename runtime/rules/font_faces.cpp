@@ -1,0 +1,36 @@
+// The stand-ins of the faces our descriptions name.
+#include "runtime/rules/font_faces.h"
+
+#include <algorithm>
+#include <array>
+
+namespace runtime {
+namespace {
+
+// Liberation Sans and Arimo have the metrics of Arial, the nearest free face to MS Sans Serif
+// and its successor; DejaVu Sans is wider, nearer to Tahoma.
+constexpr std::array<std::string_view, 5> kForMsSansSerif = {
+    "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans", "FreeSans"};
+constexpr std::array<std::string_view, 4> kForMicrosoftSansSerif = {"Liberation Sans", "Arimo",
+                                                                    "DejaVu Sans", "FreeSans"};
+constexpr std::array<std::string_view, 3> kForTahoma = {"DejaVu Sans", "Liberation Sans",
+                                                        "FreeSans"};
+
+constexpr std::array<FaceStandIns, 3> kStandIns = {{
+    {"MS Sans Serif", kForMsSansSerif},
+    {"Microsoft Sans Serif", kForMicrosoftSansSerif},
+    {"Tahoma", kForTahoma},
+}};
+
+}  // namespace
+
+std::span<const FaceStandIns> AllFaceStandIns() {
+  return kStandIns;
+}
+
+std::span<const std::string_view> StandInsFor(std::string_view face) {
+  const auto* found = std::ranges::find(kStandIns, face, &FaceStandIns::face);
+  return found != kStandIns.end() ? found->standIns : std::span<const std::string_view>();
+}
+
+}  // namespace runtime
