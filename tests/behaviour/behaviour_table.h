@@ -60,7 +60,7 @@ struct Step {
 };
 
 // The calculator's three texts: the entry, the running result and the marker.
-struct Texts {
+struct ShownTexts {
   std::string_view entry;
   std::string_view answer;
   std::string_view marker;
@@ -80,8 +80,8 @@ enum class Visibility { NotMade, Hidden, Shown, NotShown };
 inline constexpr int kRunning = -1;
 
 // What must follow the steps. Only what a row gives is compared.
-struct Outcome {
-  std::optional<Texts> texts = std::nullopt;
+struct Expectation {
+  std::optional<ShownTexts> texts = std::nullopt;
   std::optional<Focus> focus = std::nullopt;
   // The controls the focus is on after each of the row's last steps, one name a step, in
   // the window of that step.
@@ -105,7 +105,7 @@ struct ScenarioRow {
   std::string_view group;
   std::string_view name;
   std::vector<Step> steps;
-  Outcome outcome;
+  Expectation expected;
   Marks marks = {};
 };
 

@@ -1,6 +1,6 @@
 // What each back end's driver does for the behaviour table: turn a step into its platform's
 // input and read the program's state back. A driver holds no expectation: the rows do, and
-// row_checks.h compares.
+// row_tests.cpp compares.
 #pragma once
 
 #include <algorithm>

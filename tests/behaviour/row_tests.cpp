@@ -99,7 +99,7 @@ class Scenario : public testing::TestWithParam<const ScenarioRow*> {
 TEST_P(Scenario, FollowsTheRow) {
   const ScenarioRow& row = *GetParam();
   SKIP_WHEN_MARKED(Kept(), row.marks);
-  const Outcome& expected = row.outcome;
+  const Expectation& expected = row.expected;
   Driver* const driver = &StartRow(row);
   // A program that did not start has nothing to show: its failure is reported, and the row
   // ends there rather than reading windows that do not exist.

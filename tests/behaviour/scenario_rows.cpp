@@ -89,25 +89,25 @@ const std::vector<Step> kCloseDetails = {Close("Form2")};
 
 // The calculator's texts after "30 + 12", which the windows' coming and going leaves alone.
 const std::vector<Step> kThirtyPlusTwelve = Calculate("30 + 12");
-constexpr Texts kThirtyPlusTwelveTexts = {"12", "30", ""};
-constexpr Texts kEmpty = {"", "", ""};
+constexpr ShownTexts kThirtyPlusTwelveTexts = {"12", "30", ""};
+constexpr ShownTexts kEmpty = {"", "", ""};
 
 // A row of the keyboard group: keys and focus, which the scripted back end does not have.
-ScenarioRow Keyboard(std::string_view name, std::vector<Step> steps, Outcome outcome) {
-  return {"keyboard", name, std::move(steps), std::move(outcome), kKeysOnly};
+ScenarioRow Keyboard(std::string_view name, std::vector<Step> steps, Expectation expected) {
+  return {"keyboard", name, std::move(steps), std::move(expected), kKeysOnly};
 }
 
-ScenarioRow Calculation(std::string_view steps, Texts texts) {
+ScenarioRow Calculation(std::string_view steps, ShownTexts texts) {
   return {"calculations", steps, Calculate(steps), {.texts = texts}};
 }
 
 // The entry's text set and the buttons pressed by an assistive tool.
-ScenarioRow ToolCalculation(std::string_view name, std::string_view steps, Texts texts) {
+ScenarioRow ToolCalculation(std::string_view name, std::string_view steps, ShownTexts texts) {
   return {"calculations", name, ByTool(Calculate(steps)), {.texts = texts}};
 }
 
 ScenarioRow Fault(std::string_view name, std::string_view steps, std::string_view message,
-                  Texts texts) {
+                  ShownTexts texts) {
   return {"faults",
           name,
           Calculate(steps),
@@ -170,15 +170,15 @@ std::vector<ScenarioRow> MakeRows() {
       {"calculations",
        "letters and spaces typed arrive",
        {Type("twelve and a half")},
-       {.texts = Texts{"twelve and a half", "", ""}}},
+       {.texts = ShownTexts{"twelve and a half", "", ""}}},
       {"calculations",
        "signs, accents and Chinese typed arrive",
        {Type("dreißig Grüße, 三十 & -1.5e3 (x)")},
-       {.texts = Texts{"dreißig Grüße, 三十 & -1.5e3 (x)", "", ""}}},
+       {.texts = ShownTexts{"dreißig Grüße, 三十 & -1.5e3 (x)", "", ""}}},
       {"calculations",
        "emoji typed arrive",
        {Type("三十 🙂")},
-       {.texts = Texts{"三十 🙂", "", ""}}},
+       {.texts = ShownTexts{"三十 🙂", "", ""}}},
       // Each button pressed by an assistive tool.
       ToolCalculation("30 + 12 + by an assistive tool", "30 + 12 +", {"", "42", ""}),
       ToolCalculation("20 + 5 % by an assistive tool", "20 + 5 %", {"5", "400", "%"}),
@@ -192,7 +192,7 @@ std::vector<ScenarioRow> MakeRows() {
       {"calculations",
        "screen readers hear the running result's and the marker's texts as descriptions",
        Calculate("20 + 5 %"),
-       {.texts = Texts{"5", "400", "%"}, .answerDescription = "400", .markerDescription = "%"},
+       {.texts = ShownTexts{"5", "400", "%"}, .answerDescription = "400", .markerDescription = "%"},
        {.scripted = kNoScreenReader}},
 
       // Faults: a message box, the texts kept, the program going on.
@@ -202,7 +202,7 @@ std::vector<ScenarioRow> MakeRows() {
       {"faults",
        "the calculator goes on after a fault's OK",
        Calculate("20 + 0 / Clear 7 +"),
-       {.texts = Texts{"", "7", ""},
+       {.texts = ShownTexts{"", "7", ""},
         .messages = std::vector<std::string_view>{"Division by zero."},
         .process = kRunning}},
       {"faults",
@@ -220,7 +220,7 @@ std::vector<ScenarioRow> MakeRows() {
                {.focus = Focus{"frmcal", "Cmdpersen"}}),
       Keyboard("digits typed after a click do not reach the entry",
                Then({Calculate("12 +"), {TypeHere("frmcal", "34")}}),
-               {.texts = Texts{"", "12", ""}, .focus = Focus{"frmcal", "cmdsum"}}),
+               {.texts = ShownTexts{"", "12", ""}, .focus = Focus{"frmcal", "cmdsum"}}),
       Keyboard("Tab from the entry runs round the calculator",
                std::vector<Step>(10, Press("frmcal", Key::Tab)),
                {.focusAfterEachStep = {"cmdclr", "cmddiv", "cmdmul", "cmdsub", "cmdsum", "cmdSqu",
@@ -231,18 +231,18 @@ std::vector<ScenarioRow> MakeRows() {
                                        "cmdsub", "cmdmul", "cmddiv", "cmdclr", "txtnum"}}),
       Keyboard("Enter in the entry presses nothing",
                Then({kThirtyPlusTwelve, {Press("frmcal", Key::Enter), TypeHere("frmcal", "|")}}),
-               {.texts = Texts{"12|", "30", ""},
+               {.texts = ShownTexts{"12|", "30", ""},
                 .focus = Focus{"frmcal", "txtnum"},
                 .messages = std::vector<std::string_view>{}}),
       Keyboard(
           "keypad Enter in the entry presses nothing",
           Then({kThirtyPlusTwelve, {Press("frmcal", Key::KeypadEnter), TypeHere("frmcal", "|")}}),
-          {.texts = Texts{"12|", "30", ""},
+          {.texts = ShownTexts{"12|", "30", ""},
            .focus = Focus{"frmcal", "txtnum"},
            .messages = std::vector<std::string_view>{}}),
       Keyboard("Esc in the entry presses nothing",
                Then({kThirtyPlusTwelve, {Press("frmcal", Key::Esc), TypeHere("frmcal", "|")}}),
-               {.texts = Texts{"12|", "30", ""},
+               {.texts = ShownTexts{"12|", "30", ""},
                 .focus = Focus{"frmcal", "txtnum"},
                 .messages = std::vector<std::string_view>{}}),
       Keyboard("Space presses the focused Clear button",
@@ -253,7 +253,7 @@ std::vector<ScenarioRow> MakeRows() {
                {.texts = kEmpty, .focus = Focus{"frmcal", "cmdclr"}}),
       Keyboard("Space presses the focused + button again",
                Then({Calculate("12 +"), {Press("frmcal", Key::Space)}}),
-               {.texts = Texts{"", "12", ""}, .focus = Focus{"frmcal", "cmdsum"}}),
+               {.texts = ShownTexts{"", "12", ""}, .focus = Focus{"frmcal", "cmdsum"}}),
       Keyboard(
           "Right and Down on a button move to the next control, Left and Up back",
           {Press("frmcal", Key::Tab), Press("frmcal", Key::Right), Press("frmcal", Key::Down),
@@ -266,7 +266,7 @@ std::vector<ScenarioRow> MakeRows() {
                {Type("12"), Press("frmcal", Key::Left), TypeHere("frmcal", "|"),
                 Press("frmcal", Key::Right), TypeHere("frmcal", "#"), Press("frmcal", Key::Up),
                 Press("frmcal", Key::Down)},
-               {.texts = Texts{"1|2#", "", ""}, .focusAfterEachStep = {"txtnum", "txtnum"}}),
+               {.texts = ShownTexts{"1|2#", "", ""}, .focusAfterEachStep = {"txtnum", "txtnum"}}),
       Keyboard("the about window opens with the focus on More Details", kF2,
                {.focus = Focus{"Form1", "Command1"}}),
       Keyboard("Tab runs between the about window's two buttons",
@@ -390,11 +390,11 @@ std::vector<ScenarioRow> MakeRows() {
       {"lifecycle",
        "the calculator works beside the about and details windows",
        Then({kHelpAbout, kMoreDetails, Calculate("30 + 12 + 8 +")}),
-       {.texts = Texts{"", "50", ""}, .windows = std::vector{Shown, Shown, Shown}}},
+       {.texts = ShownTexts{"", "50", ""}, .windows = std::vector{Shown, Shown, Shown}}},
       {"lifecycle",
        "the calculator works after Exit",
        Then({kHelpAbout, kMoreDetails, kExit, Calculate("30 + 12 + 8 +")}),
-       {.texts = Texts{"", "50", ""}, .windows = std::vector{Shown, Hidden, Hidden}}},
+       {.texts = ShownTexts{"", "50", ""}, .windows = std::vector{Shown, Hidden, Hidden}}},
       {"lifecycle",
        "closing the calculator leaves the about window shown",
        Then({kHelpAbout, {Close("frmcal")}}),

@@ -12,7 +12,7 @@ namespace tests::behaviour::qt {
 namespace {
 
 QStringList Texts() {
-  QMainWindow* calculator = Program::Calculator();
+  QMainWindow* calculator = ProgramFixture::Calculator();
   return {ControlWidget<QLineEdit>(calculator, "txtnum")->text(),
           ControlWidget<QLabel>(calculator, "lblans")->text(),
           ControlWidget<QLabel>(calculator, "LblSpc")->text()};
@@ -20,10 +20,10 @@ QStringList Texts() {
 
 // "20 + 5 %" as the user types and clicks it.
 void TwentyPlusFivePercent() {
-  Program::Type("20");
-  Program::Click(Program::Calculator(), "cmdsum");
-  Program::Type("5");
-  Program::Click(Program::Calculator(), "Cmdpersen");
+  ProgramFixture::Type("20");
+  ProgramFixture::Click(ProgramFixture::Calculator(), "cmdsum");
+  ProgramFixture::Type("5");
+  ProgramFixture::Click(ProgramFixture::Calculator(), "Cmdpersen");
 }
 
 }  // namespace
@@ -32,18 +32,18 @@ class CalculatorInputTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<ProgramFixture> program_;
   QString clipboardBefore_;
 
   [[nodiscard]] static QLineEdit* Entry() {
-    return ControlWidget<QLineEdit>(Program::Calculator(), "txtnum");
+    return ControlWidget<QLineEdit>(ProgramFixture::Calculator(), "txtnum");
   }
 
  private slots:
   void initTestCase() { clipboardBefore_ = QApplication::clipboard()->text(); }
   void cleanupTestCase() { QApplication::clipboard()->setText(clipboardBefore_); }
   void init() {
-    program_ = std::make_unique<Program>();
+    program_ = std::make_unique<ProgramFixture>();
     QVERIFY(program_->Start());
   }
   void cleanup() { program_.reset(); }
@@ -55,14 +55,14 @@ class CalculatorInputTest : public QObject {
     QTest::mouseClick(Entry(), Qt::LeftButton);
     QTest::keyClick(Entry(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(Entry()->text(), pasted);
-    Program::Click(Program::Calculator(), "cmdsum");
+    ProgramFixture::Click(ProgramFixture::Calculator(), "cmdsum");
     QCOMPARE(Texts(), (QStringList{"", "12", ""}));
   }
 
   void CtrlCOverASelectionCopiesNothing() {
     QApplication::clipboard()->setText("left alone");
     TwentyPlusFivePercent();
-    Program::Type("77");
+    ProgramFixture::Type("77");
     Entry()->selectAll();
     QTest::keyClick(Entry(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(Texts(), (QStringList{"", "", ""}));
@@ -82,7 +82,7 @@ class CalculatorInputTest : public QObject {
                     static_cast<Qt::KeyboardModifiers>(modifier));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTRY_COMPARE(QApplication::activePopupWidget(),
-                 Program::Calculator()->findChild<QMenu*>("mnfile"));
+                 ProgramFixture::Calculator()->findChild<QMenu*>("mnfile"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCOMPARE(Texts(), (QStringList{"", "", ""}));

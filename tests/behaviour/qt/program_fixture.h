@@ -35,9 +35,9 @@ using runtime::qt::testing::LabelImages;
 using runtime::qt::testing::ShowAndHide;
 using runtime::qt::testing::Snapshot;
 
-class Program {
+class ProgramFixture {
  public:
-  Program() : forms_(app::kProject), registry_(forms_, ui::WindowClasses()) {}
+  ProgramFixture() : forms_(app::kProject), registry_(forms_, ui::WindowClasses()) {}
 
   // Opens the calculator window as start-up does; false if it did not become active.
   [[nodiscard]] bool Start() {

@@ -80,7 +80,7 @@ class WindowLookTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<ProgramFixture> program_;
 
   // The rows of the labels that `wanted` picks, for one check of each.
   static void LabelRows(bool (*wanted)(const LabelLook&)) {
@@ -105,12 +105,12 @@ class WindowLookTest : public QObject {
 
  private slots:
   void init() {
-    program_ = std::make_unique<Program>();
+    program_ = std::make_unique<ProgramFixture>();
     QVERIFY(program_->Start());
-    Program::PressF2();
-    QVERIFY(QTest::qWaitForWindowActive(Program::About()));
-    Program::ClickMoreDetails();
-    QVERIFY(QTest::qWaitForWindowActive(Program::Details()));
+    ProgramFixture::PressF2();
+    QVERIFY(QTest::qWaitForWindowActive(ProgramFixture::About()));
+    ProgramFixture::ClickMoreDetails();
+    QVERIFY(QTest::qWaitForWindowActive(ProgramFixture::Details()));
   }
   void cleanup() { program_.reset(); }
 
@@ -228,7 +228,7 @@ class WindowLookTest : public QObject {
   }
   void ButtonsAndTheEntryKeepThePlatformColours() {
     QFETCH(QString, control);
-    QWidget* widget = ControlWidget(Program::Calculator(), control);
+    QWidget* widget = ControlWidget(ProgramFixture::Calculator(), control);
     const QPalette platform = QApplication::palette(widget);
     for (const auto role : {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text,
                             QPalette::Window}) {
@@ -238,7 +238,7 @@ class WindowLookTest : public QObject {
 
   // The four lines frame the running result and the marker in the platform's highlight.
   void TheScreenShowsTheDisplayBox() {
-    QMainWindow* calculator = Program::Calculator();
+    QMainWindow* calculator = ProgramFixture::Calculator();
     const QImage shown = Snapshot(calculator);
     const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     for (const char* line : {"Line1", "Line2", "Line3", "Line4"}) {
@@ -294,7 +294,7 @@ class WindowLookTest : public QObject {
   }
 
   void TheHeadingBreaksIntoTwoCentredLines() {
-    QMainWindow* about = Program::About();
+    QMainWindow* about = ProgramFixture::About();
     auto* heading = ControlWidget<QLabel>(about, "Label1");
     QVERIFY(heading->wordWrap());
     QCOMPARE(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -332,7 +332,7 @@ class WindowLookTest : public QObject {
   void TheExaminationLabelKeepsItsBox() {
     QFETCH(QString, text);
     QFETCH(int, lines);
-    QMainWindow* details = Program::Details();
+    QMainWindow* details = ProgramFixture::Details();
     auto* label = ControlWidget<QLabel>(details, "Label1");
     if (!text.isEmpty()) {
       runtime::SetTextChecked(program_->Registry().InstanceOf(app::WindowClass::Form2), "Label1",
@@ -384,8 +384,8 @@ class WindowLookTest : public QObject {
 
   void MoreDetailsShowsItselfAsTheDefaultButton() {
     // More Details shows itself as the button Enter presses; Exit does not.
-    QVERIFY(ControlWidget<QPushButton>(Program::About(), "Command1")->isDefault());
-    QVERIFY(!ControlWidget<QPushButton>(Program::About(), "Command2")->isDefault());
+    QVERIFY(ControlWidget<QPushButton>(ProgramFixture::About(), "Command1")->isDefault());
+    QVERIFY(!ControlWidget<QPushButton>(ProgramFixture::About(), "Command2")->isDefault());
   }
 
   // What the user sees, for a person to look at.
@@ -395,10 +395,10 @@ class WindowLookTest : public QObject {
     QFETCH(QString, window);
     if (window == "frmcal") {
       for (const char* number : {"30", "12"}) {
-        Program::Type(number);
-        Program::Click(Program::Calculator(), "cmdsum");
+        ProgramFixture::Type(number);
+        ProgramFixture::Click(ProgramFixture::Calculator(), "cmdsum");
       }
-      Program::Type("7");
+      ProgramFixture::Type("7");
     }
     const QString path = QDir(PELLOMAR_SCREENSHOT_DIR).filePath(window + ".png");
     QVERIFY(FindWindow(window)->grab().save(path));

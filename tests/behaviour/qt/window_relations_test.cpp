@@ -16,17 +16,17 @@ namespace {
 // One user step on the about and details windows.
 void Perform(const QString& step) {
   if (step == "F2") {
-    Program::PressF2();
+    ProgramFixture::PressF2();
   } else if (step == "Help > About") {
-    Program::ChooseAboutFromTheMenu();
+    ProgramFixture::ChooseAboutFromTheMenu();
   } else if (step == "More Details") {
-    Program::ClickMoreDetails();
+    ProgramFixture::ClickMoreDetails();
   } else if (step == "Exit") {
-    Program::ClickExit();
+    ProgramFixture::ClickExit();
   } else if (step == "close about") {
-    Program::CloseByCloseBox(Program::About());
+    ProgramFixture::CloseByCloseBox(ProgramFixture::About());
   } else if (step == "close details") {
-    Program::CloseByCloseBox(Program::Details());
+    ProgramFixture::CloseByCloseBox(ProgramFixture::Details());
   } else {
     QFAIL(qPrintable("unknown step " + step));
   }
@@ -38,11 +38,11 @@ class WindowRelationsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<ProgramFixture> program_;
 
  private slots:
   void init() {
-    program_ = std::make_unique<Program>();
+    program_ = std::make_unique<ProgramFixture>();
     QVERIFY(program_->Start());
   }
   void cleanup() { program_.reset(); }
@@ -51,14 +51,14 @@ class WindowRelationsTest : public QObject {
     const ShowRecorder recorder;
     Perform("F2");
     Perform("Exit");
-    const QPointer<QMainWindow> details = Program::Details();
+    const QPointer<QMainWindow> details = ProgramFixture::Details();
     QVERIFY(details != nullptr);
     QVERIFY(ControlWidget(details, "Image1") != nullptr);
     QVERIFY(!details->isVisible());
     QCOMPARE(recorder.Shown("Form2"), 0);
     Perform("F2");
     Perform("More Details");
-    QCOMPARE(Program::Details(), details.data());
+    QCOMPARE(ProgramFixture::Details(), details.data());
     QVERIFY(details->isVisible());
     QCOMPARE(recorder.Shown("Form2"), 1);
   }
@@ -138,7 +138,8 @@ class WindowRelationsTest : public QObject {
     // Another window minimised leaves this one as it was.
     FindWindow(minimised)->showMinimized();
     QTRY_VERIFY(FindWindow(minimised)->isMinimized());
-    for (QMainWindow* shown : {Program::Calculator(), Program::About(), Program::Details()}) {
+    for (QMainWindow* shown :
+         {ProgramFixture::Calculator(), ProgramFixture::About(), ProgramFixture::Details()}) {
       if (shown != FindWindow(minimised)) {
         QVERIFY(shown->isVisible() && !shown->isMinimized());
       }

@@ -1,13 +1,11 @@
-// AccessibleObjectFromWindow with IAccessible's interface id written out: Wine 8's proxy
-// answers E_NOINTERFACE to the id that mingw-w64's libraries carry.
+// AccessibleObjectFromWindow with IAccessible's interface id written out (accessible_id.h):
+// Wine 8's proxy answers E_NOINTERFACE to the id that mingw-w64's libraries carry.
 #include "tests/behaviour/win32/accessible_name.h"
+
+#include "runtime/win32/accessible_id.h"
 
 namespace tests::behaviour::win32 {
 namespace {
-
-// {618736E0-3C3D-11CF-810C-00AA00389B71}
-constexpr IID kAccessibleId = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 // The object itself, not one of its children.
 VARIANT Self() {
@@ -23,7 +21,8 @@ VARIANT Self() {
 std::optional<AccessibleSeen> AccessibleOf(HWND control) {
   IAccessible* accessible = nullptr;
   if (control == nullptr ||
-      FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kAccessibleId,
+      FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                        runtime::win32::kAccessibleInterface,
                                         reinterpret_cast<void**>(&accessible))) ||
       accessible == nullptr) {
     return std::nullopt;
