@@ -266,7 +266,8 @@ TEST(beside, ScreenshotsShowTheDarkGreyBackground) {
   const Windows windows = ShowAll();
   const std::pair<HWND, const wchar_t*> shots[] = {
       {windows.calculator, L"frmcal"}, {windows.about, L"Form1"}, {windows.details, L"Form2"}};
-  for (const auto& [window, name] : shots) {
+  for (const auto& shot : shots) {
+    HWND window = shot.first;
     ASSERT_TRUE(BringToFront(window));
     // A busy machine may show a window still unpainted for two captures in a row, so the
     // background is waited for rather than read off the first settled capture.
@@ -278,7 +279,7 @@ TEST(beside, ScreenshotsShowTheDarkGreyBackground) {
       return window == windows.details || corner == 0x404040U;
     });
     ASSERT_TRUE(picture.has_value()) << "the screen shows the window settled";
-    EXPECT_TRUE(SaveBitmap(*picture, Settings().pictures + L"\\" + name + L".bmp"));
+    EXPECT_TRUE(SaveBitmap(*picture, Settings().pictures + L"\\" + shot.second + L".bmp"));
     EXPECT_TRUE(darkGrey) << "the corner shows " << std::hex << corner << ", not dark grey 404040";
   }
 }
