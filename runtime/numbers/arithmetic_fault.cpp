@@ -1,7 +1,6 @@
 // The names of the arithmetic faults.
 #include "runtime/numbers/arithmetic_fault.h"
 
-
 namespace runtime {
 
 const char* DescribeFault(FaultKind kind) {
