@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "runtime/qt/announcer.h"
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/client_area.h"
 #include "runtime/qt/controls.h"
@@ -76,7 +77,8 @@ QtWindow::QtWindow(const WindowDescription& description, std::vector<Binding> bi
                    QtForms& forms)
     : description_(description),
       forms_(forms),
-      report_([this](const std::exception& error) { forms_.Report(this, error); }) {
+      report_([this](const std::exception& error) { forms_.Report(this, error); }),
+      announcements_(description) {
   const WindowProperties& properties = description.properties;
   setObjectName(ToQString(properties.name));
   setWindowTitle(ToQString(properties.title));
@@ -87,6 +89,10 @@ QtWindow::QtWindow(const WindowDescription& description, std::vector<Binding> bi
   BuildMenu(std::move(handlers.menu));
   BuildControls(std::move(handlers.controls));
   SetFrameAndPlace();
+  if (announcements_.Carrier() != nullptr) {
+    // A child of the window, not of the client area, where the controls stack.
+    announcer_ = new Announcer(this);
+  }
   forms_.Windows().Add(*this);
 }
 
@@ -128,9 +134,7 @@ void QtWindow::AddCommand(QWidget* menu, std::size_t row, ClickHandler handler) 
   }
   if (handler) {
     connect(action, &QAction::triggered, this,
-            [this, handler = std::move(handler), index = entry.index] {
-              DispatchClick(handler, ClickEvent{*this, index}, report_);
-            });
+            [this, handler = std::move(handler), index = entry.index] { Click(handler, index); });
   }
 }
 
@@ -156,12 +160,19 @@ void QtWindow::BuildControls(std::vector<ClickHandler> handlers) {
     if (auto* button = qobject_cast<QPushButton*>(widget); button != nullptr) {
       connect(button, &QPushButton::clicked, this, [this, &bound = controls_[row]] {
         if (bound.handler) {
-          DispatchClick(bound.handler, ClickEvent{*this, 0}, report_);
+          Click(bound.handler, 0);
         }
       });
     }
   }
   SetTabOrder();
+}
+
+void QtWindow::Click(const ClickHandler& handler, int index) {
+  DispatchClick(handler, ClickEvent{*this, index}, report_);
+  if (const std::optional<std::string> words = announcements_.TakeAfterClick()) {
+    announcer_->Say(ToQString(*words));
+  }
 }
 
 void QtWindow::SetTabOrder() {
@@ -276,6 +287,7 @@ Status QtWindow::SetText(std::string_view control, std::string_view text) {
       return kOk;
     case ControlKind::Label:
       SetLabelCaption(*static_cast<QLabel*>(bound->widget), *bound->row, ToQString(text));
+      announcements_.Written(*bound->row, text);
       return kOk;
     default:
       return kFailed;

@@ -1,7 +1,7 @@
 // runtime::Window on Qt: one window of ours as a top-level Qt window with the description's
 // title, icon, frame, menu bar and placement, its controls at their fixed places in the client
-// area, the tab order of their tab indexes, the keys a window of ours answers itself, and
-// each control bound once to its handler.
+// area, the tab order of their tab indexes, the keys a window of ours answers itself, each
+// control bound once to its handler, and the announcements that follow its clicks.
 #pragma once
 
 #include <QKeySequence>
@@ -13,10 +13,12 @@
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/forms.h"
+#include "runtime/rules/announcements.h"
 #include "runtime/rules/keyboard.h"
 
 namespace runtime::qt {
 
+class Announcer;
 class QtForms;
 
 class QtWindow final : public QMainWindow, public Window {
@@ -54,6 +56,8 @@ class QtWindow final : public QMainWindow, public Window {
   // Adds the menu item or bar command of menu row `row` to `menu`, bound to `handler`.
   void AddCommand(QWidget* menu, std::size_t row, ClickHandler handler);
   void BuildControls(std::vector<ClickHandler> handlers);
+  // Runs a click's handler, then has screen readers announce what it wrote to live labels.
+  void Click(const ClickHandler& handler, int index);
   void SetTabOrder();
   void SetFrameAndPlace();
   [[nodiscard]] BoundControl* Find(std::string_view name);
@@ -69,6 +73,8 @@ class QtWindow final : public QMainWindow, public Window {
   std::vector<BoundControl> controls_;  // in table order; the handlers of menu items live in
                                         // their actions' connections
   std::vector<QKeySequence> menuShortcuts_;
+  Announcements announcements_;
+  Announcer* announcer_ = nullptr;  // a child of the window; null without live labels
 };
 
 }  // namespace runtime::qt

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "runtime/forms/click_dispatch.h"
+#include "runtime/rules/announcements.h"
 
 namespace runtime::scripted {
 
@@ -14,7 +15,10 @@ class ScriptedForms::ScriptedWindow final : public Window {
  public:
   ScriptedWindow(ScriptedForms& forms, const WindowDescription& description,
                  std::vector<Binding> bindings)
-      : forms_(forms), description_(description), bindings_(std::move(bindings)) {
+      : forms_(forms),
+        description_(description),
+        bindings_(std::move(bindings)),
+        announcements_(description) {
     for (const Control& control : description.controls) {
       if (HoldsText(control.kind)) {
         texts_.emplace(control.name, control.caption);
@@ -48,6 +52,7 @@ class ScriptedForms::ScriptedWindow final : public Window {
     Status status = ControlStatus(control);
     if (!status.Failed()) {
       texts_.find(control)->second = text;
+      announcements_.Written(*FindControl(description_, control), text);
     }
     forms_.Record({CallKind::SetText, Name(), std::string(control), std::string(text), status});
     return status;
@@ -89,6 +94,10 @@ class ScriptedForms::ScriptedWindow final : public Window {
     return found == bindings_.end() ? nullptr : &found->handler;
   }
 
+  [[nodiscard]] std::optional<std::string> TakeAnnouncement() {
+    return announcements_.TakeAfterClick();
+  }
+
  private:
   Status ShowOrHide(CallKind kind, bool shown) {
     const std::optional<Status> failure = NextFailure(forms_.windowCalls_, forms_.windowFailures_);
@@ -114,6 +123,7 @@ class ScriptedForms::ScriptedWindow final : public Window {
   const WindowDescription& description_;
   std::vector<Binding> bindings_;
   std::map<std::string, std::string, std::less<>> texts_;
+  Announcements announcements_;
   bool shown_ = false;
 };
 
@@ -215,6 +225,9 @@ void ScriptedForms::Click(std::string_view window, std::string_view control, int
       errors_.push_back(
           {error.what(), runtimeError ? std::optional(runtimeError->Cause()) : std::nullopt});
     });
+    if (std::optional<std::string> words = target.TakeAnnouncement()) {
+      announced_.push_back(std::move(*words));
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // A forms back end for tests: no toolkit, no screen. It records every interface call in
-// order, keeps each control's text, fails the calls a test asks it to fail, and plays the
-// user: typing, clicking through the click dispatcher, closing windows.
+// order, keeps each control's text and what screen readers would hear, fails the calls a
+// test asks it to fail, and plays the user: typing, clicking through the click dispatcher,
+// closing windows.
 #pragma once
 
 #include <map>
@@ -85,6 +86,8 @@ class ScriptedForms final : public Forms {
   [[nodiscard]] const std::vector<Call>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
   [[nodiscard]] const std::vector<ReportedError>& Errors() const { return errors_; }
+  // What screen readers were told after the clicks, oldest first.
+  [[nodiscard]] const std::vector<std::string>& Announced() const { return announced_; }
   [[nodiscard]] std::string Text(std::string_view window, std::string_view control) const;
   [[nodiscard]] bool IsShown(std::string_view window) const;
   [[nodiscard]] int InstanceCount(std::string_view window) const;
@@ -103,6 +106,7 @@ class ScriptedForms final : public Forms {
   std::vector<ScriptedWindow*> windows_;
   std::vector<Call> calls_;
   std::vector<ReportedError> errors_;
+  std::vector<std::string> announced_;
   int controlAccesses_ = 0;
   int windowCalls_ = 0;
   int creations_ = 0;

@@ -97,6 +97,8 @@ struct Expectation {
   // live texts.
   std::optional<std::string_view> answerDescription = std::nullopt;
   std::optional<std::string_view> markerDescription = std::nullopt;
+  // What screen readers announced since the row's first step, oldest first.
+  std::optional<std::vector<std::string_view>> announcements = std::nullopt;
   // The process's exit code once it has ended, or kRunning.
   std::optional<int> process = std::nullopt;
 };

@@ -96,6 +96,9 @@ class Driver {
   [[nodiscard]] virtual WindowSeen ReadWindow(std::string_view window) = 0;
   // The message boxes since the start, oldest first.
   [[nodiscard]] virtual std::vector<MessageSeen> ReadMessages() = 0;
+  // What screen readers were told since the start, or since Restore, oldest first: the
+  // words of each announcement, as a screen reader's own client receives them.
+  [[nodiscard]] virtual std::vector<std::string> ReadAnnouncements() = 0;
   // The exit code once the program has ended, kRunning while it runs. Read last: it may
   // let the program run on to see whether it ends.
   [[nodiscard]] virtual int ReadProcess() = 0;

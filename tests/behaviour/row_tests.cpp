@@ -162,6 +162,10 @@ TEST_P(Scenario, FollowsTheRow) {
   if (expected.markerDescription) {
     EXPECT_EQ(driver->ReadAccessibleDescription("frmcal", "LblSpc"), *expected.markerDescription);
   }
+  if (expected.announcements) {
+    EXPECT_EQ(driver->ReadAnnouncements(), std::vector<std::string>(expected.announcements->begin(),
+                                                                    expected.announcements->end()));
+  }
   if (expected.process) {
     EXPECT_EQ(driver->ReadProcess(), *expected.process) << "the exit code, or -1 while it runs";
   }
@@ -177,6 +181,7 @@ PELLOMAR_ROW_GROUP(start);
 PELLOMAR_ROW_GROUP(calculations);
 PELLOMAR_ROW_GROUP(faults);
 PELLOMAR_ROW_GROUP(keyboard);
+PELLOMAR_ROW_GROUP(announcements);
 PELLOMAR_ROW_GROUP(menus);
 PELLOMAR_ROW_GROUP(lifecycle);
 PELLOMAR_ROW_GROUP(ending);

@@ -23,6 +23,7 @@
 #include "app/project.h"
 #include "app/window_registry.h"
 #include "runtime/forms/checked_calls.h"
+#include "runtime/qt/announcer.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/window_test_support.h"
 #include "tests/behaviour/driver.h"
@@ -147,7 +148,13 @@ class QtDriver final : public Driver {
     // The windows of an earlier program go once their deletion is handled.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     runtime::ShowChecked(registry_.InstanceOf(app::WindowClass::frmcal));
-    Activate(FindWindow("frmcal"));
+    QMainWindow* calculator = FindWindow("frmcal");
+    // The words the calculator gives its screen-reader notification; the offscreen platform
+    // has no accessibility bridge to carry them further.
+    QObject::connect(calculator->findChild<runtime::qt::Announcer*>(),
+                     &runtime::qt::Announcer::Said,
+                     [this](const QString& words) { announcements_.push_back(S(words)); });
+    Activate(calculator);
   }
 
   // The step runs inside the program's event loop, as the user's input does; the loop
@@ -188,6 +195,8 @@ class QtDriver final : public Driver {
   }
 
   [[nodiscard]] std::vector<MessageSeen> ReadMessages() override { return messages_; }
+
+  [[nodiscard]] std::vector<std::string> ReadAnnouncements() override { return announcements_; }
 
   // Lets the program's event loop run on, as the program does, until it ends or has had time
   // to.
@@ -359,6 +368,7 @@ class QtDriver final : public Driver {
   QTimer boxWatch_;
   QTimer settle_;  // ends the event loop once a step's events are handled
   std::vector<MessageSeen> messages_;
+  std::vector<std::string> announcements_;
   std::optional<int> ended_;  // the exit code once the program has ended
 };
 

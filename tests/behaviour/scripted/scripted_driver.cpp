@@ -67,6 +67,8 @@ class ScriptedDriver final : public Driver {
     return messages;
   }
 
+  [[nodiscard]] std::vector<std::string> ReadAnnouncements() override { return forms_.Announced(); }
+
   // The exit code Run gives once the program has been ended.
   [[nodiscard]] int ReadProcess() override { return forms_.Ended() ? 0 : kRunning; }
 

@@ -156,6 +156,8 @@ class Win32Driver final : public Driver {
 
   [[nodiscard]] std::vector<MessageSeen> ReadMessages() override { return messages_; }
 
+  [[nodiscard]] std::vector<std::string> ReadAnnouncements() override { return {}; }
+
   [[nodiscard]] int ReadProcess() override {
     const std::optional<DWORD> code = program_->WaitForExit(kEndWithin);
     return code ? static_cast<int>(*code) : kRunning;
