@@ -31,6 +31,8 @@ test_packages=(
   # What Linux screen readers hear, read over AT-SPI: the client library, and the
   # accessibility bus started on a session bus of the test's own.
   libatspi2.0-dev at-spi2-core dbus-daemon
+  # What Orca says of the running program, driven by real keys under a window manager.
+  orca openbox xdotool
   "${windows_packages[@]}"
   "${package_packages[@]}"
 )
