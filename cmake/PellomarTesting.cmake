@@ -67,3 +67,17 @@ function(pellomar_add_test name)
   endif()
   target_link_libraries(${executable} PRIVATE ${libraries})
 endfunction()
+
+# pellomar_add_qt_test(<name> SOURCES <files...> LIBRARIES <targets...>): one QtTest executable,
+# run by CTest on Qt's offscreen platform, so that no display is needed. What it writes for
+# people to look at (screenshots) goes to PELLOMAR_SCREENSHOT_DIR, its build folder.
+function(pellomar_add_qt_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} Qt6::Test)
+  target_compile_definitions(${name} PRIVATE
+    PELLOMAR_SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+  pellomar_set_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
