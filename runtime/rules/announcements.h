@@ -16,7 +16,7 @@ namespace runtime {
 
 class Announcements {
  public:
-  // The live labels of `description`, which must outlive this.
+  // The live labels of `description`, whose controls must outlive this.
   explicit Announcements(const WindowDescription& description);
 
   // Notes that `control` now shows `text`; only a live label's text counts.
