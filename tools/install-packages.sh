@@ -4,6 +4,8 @@
 #   tools/install-packages.sh windows  what cross-building the Windows program needs
 #   tools/install-packages.sh test     all that, plus the test, sanitizer, fuzzing and benchmark
 #                                      tools, Wine for the Windows tests and the packaging tools
+#   tools/install-packages.sh test-build  what configuring and building the tests needs: the
+#                                      rest of "test" can then come while they build
 set -euo pipefail
 
 run_packages=(
@@ -19,18 +21,22 @@ windows_packages=(
 )
 # The Debian package: building, linting and validating it.
 package_packages=(
-  dpkg-dev fakeroot file lintian appstream qt6-svg-dev x11-utils imagemagick man-db
+  dpkg-dev fakeroot file lintian qt6-svg-dev x11-utils imagemagick man-db
+)
+# What the release build with tests looks for when it is configured.
+test_build_packages=(
+  "${run_packages[@]}"
+  googletest libgtest-dev libbenchmark-dev libatspi2.0-dev desktop-file-utils appstream
 )
 test_packages=(
-  "${run_packages[@]}"
+  "${test_build_packages[@]}"
   clang clang-format clang-tidy libclang-rt-14-dev
-  googletest libgtest-dev libbenchmark-dev
-  time desktop-file-utils
+  time
   # German and French locales, under which numbers must still read and write with '.'.
   locales-all
-  # What Linux screen readers hear, read over AT-SPI: the client library, and the
-  # accessibility bus started on a session bus of the test's own.
-  libatspi2.0-dev at-spi2-core dbus-daemon
+  # What Linux screen readers hear, read over AT-SPI: the accessibility bus, started on a
+  # session bus of the test's own.
+  at-spi2-core dbus-daemon
   # What Orca says of the running program, driven by real keys under a window manager.
   orca openbox xdotool
   "${windows_packages[@]}"
@@ -41,7 +47,8 @@ case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
   windows) wanted=(cmake make "${windows_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: $0 run|windows|test" >&2; exit 2 ;;
+  test-build) wanted=("${test_build_packages[@]}") ;;
+  *) echo "usage: $0 run|windows|test|test-build" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -55,5 +62,8 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
+# The package lists are read again unless an earlier call read them within the hour.
+if [ -z "$(find /var/lib/apt/lists -maxdepth 1 -name '*_Packages*' -mmin -60 -print -quit)" ]; then
+  "${sudo[@]}" apt-get update -qq
+fi
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

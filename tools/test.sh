@@ -74,12 +74,14 @@ stop_beside() {
 }
 trap 'status=$?; stop_beside; step_table "$status"' EXIT
 
-step "Packages"
-tools/install-packages.sh test
+step "Packages for building the tests"
+tools/install-packages.sh test-build
 
-step "Release build and tests"
+step "Release build and tests, beside the build the other packages"
+beside "The other packages" tools/install-packages.sh test
 cmake --preset ci >/dev/null
 cmake --build --preset ci
+joined
 ctest --preset ci
 
 step "Windows cross build"
