@@ -9,12 +9,15 @@
 namespace runtime {
 
 Announcements::Announcements(const WindowDescription& description) {
+  // Each put in its place by tab index as it is found: a window has one or two live labels,
+  // and a sort would cost the Windows program some kilobytes of merge code.
+  const auto tabIndex = [](const LiveLabel& label) { return label.row->tabIndex; };
   for (const Control& control : description.controls) {
     if (control.kind == ControlKind::Label && AccessibilityOf(control).captionDescribes) {
-      labels_.push_back({&control, std::string(control.caption)});
+      labels_.insert(std::ranges::upper_bound(labels_, control.tabIndex, {}, tabIndex),
+                     {&control, std::string(control.caption)});
     }
   }
-  std::ranges::stable_sort(labels_, {}, [](const LiveLabel& label) { return label.row->tabIndex; });
 }
 
 void Announcements::Written(const Control& control, std::string_view text) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -16,6 +17,8 @@
 
 namespace runtime::win32 {
 
+struct LiveRegion;  // screen_reader.h
+
 struct ChildControl {
   const Control* row = nullptr;
   int id = 0;
@@ -25,6 +28,9 @@ struct ChildControl {
   BitmapHandle picture;               // pictures only; null when the bytes could not be decoded
   PixelRect area{};                   // in the parent's client area, at the window's dpi
   ClickHandler handler;               // push buttons only; empty when none is bound
+  // The label that carries its window's announcements only, shared with the accessible objects
+  // that screen readers hold, which may outlive the window; null for every other control.
+  std::shared_ptr<LiveRegion> live;
 };
 
 // Creates the child window of `control`'s row, at the back of its siblings, or returns false

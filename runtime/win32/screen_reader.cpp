@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "runtime/rules/accessibility.h"
@@ -35,6 +36,20 @@ const AccessibilityLibrary& Library() {
   return library;
 }
 
+// The dynamic annotation service and the property that makes an object a live region, written
+// out as the system knows them; mingw-w64's headers lack the property.
+// {B5F8350B-0548-48B1-A6EE-88BD00B4A5E7}
+constexpr CLSID kAnnotationServices = {
+    0xB5F8350B, 0x0548, 0x48B1, {0xA6, 0xEE, 0x88, 0xBD, 0x00, 0xB4, 0xA5, 0xE7}};
+// {6E26E776-04F0-495D-80E4-3330352E3169}
+constexpr IID kAnnotationInterface = {
+    0x6E26E776, 0x04F0, 0x495D, {0x80, 0xE4, 0x33, 0x30, 0x35, 0x2E, 0x31, 0x69}};
+// {C12BCD8E-2A8E-4950-8AE7-3625111D58EB}
+constexpr MSAAPROPID kLiveSettingProperty = {
+    0xC12BCD8E, 0x2A8E, 0x4950, {0x8A, 0xE7, 0x36, 0x25, 0x11, 0x1D, 0x58, 0xEB}};
+// The live setting of a region whose changes wait until the screen reader is done speaking.
+constexpr LONG kPolite = 1;
+
 bool IsSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
@@ -46,6 +61,7 @@ struct Said {
   std::wstring name;
   LONG role;
   bool captionDescribes;
+  std::shared_ptr<const LiveRegion> live;  // the carrier of announcements only
 };
 
 // The rule's role in MSAA's terms, said by the program itself: Windows' own objects say the
@@ -71,7 +87,8 @@ LONG MsaaRoleOf(AccessibleRole role) {
 
 Said SaidOf(const ChildControl& control) {
   const Accessibility rule = AccessibilityOf(*control.row);
-  return {control.handle, ToWide(rule.name), MsaaRoleOf(rule.role), rule.captionDescribes};
+  return {control.handle, ToWide(rule.name), MsaaRoleOf(rule.role), rule.captionDescribes,
+          control.live};
 }
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.
@@ -127,10 +144,13 @@ class RuledAccessible final : public IAccessible {
     return system_->Invoke(member, id, locale, flags, parameters, result, exception, badArgument);
   }
 
-  // IAccessible: the rule's three answers.
+  // IAccessible: the rule's three answers, and the latest announcement as the carrier's name.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!IsSelf(child)) {
       return system_->get_accName(child, name);
+    }
+    if (said_.live != nullptr && !said_.live->words.empty()) {
+      return Text(said_.live->words, name);
     }
     return Text(said_.name, name);
   }
@@ -249,9 +269,34 @@ LRESULT Answer(const ChildControl& control, WPARAM flags) {
   return answer > 0 ? answer : 0;
 }
 
+// Asks the system to treat the carrier as a polite live region. A system without the
+// annotation service, or one that refuses (Wine answers E_NOTIMPL), still hears each change.
+void MarkPoliteLiveRegion(HWND carrier) {
+  const CoCreateInstanceFunction create = ComObjectFactory();
+  IAccPropServices* services = nullptr;
+  if (create == nullptr ||
+      FAILED(create(kAnnotationServices, nullptr, CLSCTX_INPROC_SERVER, kAnnotationInterface,
+                    reinterpret_cast<void**>(&services))) ||
+      services == nullptr) {
+    return;
+  }
+  VARIANT polite{};
+  polite.vt = VT_I4;
+  polite.lVal = kPolite;
+  (void)services->SetHwndProp(carrier, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              kLiveSettingProperty, polite);
+  services->Release();
+}
+
 LRESULT CALLBACK AnsweringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto* control =
       reinterpret_cast<const ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // The carrier is marked at the first question of any kind, before it is answered; the flag
+  // is set first, so a question asked while the mark is made does not mark it again.
+  if (message == WM_GETOBJECT && control->live != nullptr && !control->live->marked) {
+    control->live->marked = true;
+    MarkPoliteLiveRegion(window);
+  }
   if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
     if (const LRESULT answer = Answer(*control, wParam); answer != 0) {
       return answer;
@@ -268,6 +313,15 @@ bool AnswerScreenReaders(ChildControl& control) {
   control.systemProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
       control.handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnsweringProcedure)));
   return control.systemProcedure != nullptr;
+}
+
+void CarryAnnouncements(ChildControl& control) {
+  control.live = std::make_shared<LiveRegion>();
+}
+
+void Announce(ChildControl& carrier, std::string_view words) {
+  carrier.live->words = ToWide(words);
+  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, carrier.handle, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace runtime::win32

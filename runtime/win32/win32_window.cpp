@@ -3,6 +3,8 @@
 #include "runtime/win32/win32_window.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/runtime_error.h"
@@ -43,7 +45,8 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
                          Win32Forms& forms)
     : description_(description),
       forms_(forms),
-      report_([this](const std::exception& error) { forms_.Report(window_.get(), error); }) {
+      report_([this](const std::exception& error) { forms_.Report(window_.get(), error); }),
+      announcements_(description_) {
   const WindowProperties& properties = description_.properties;
   const auto fail = [&properties] {
     CheckStatus(LastErrorStatus(), properties.name, properties.name, Method::Create);
@@ -76,6 +79,10 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
     byRow_[row]->handler = std::move(handlers.controls[row]);
   }
   commands_ = std::move(handlers.menu);
+  if (const Control* carrier = announcements_.Carrier()) {
+    carrier_ = byRow_[static_cast<std::size_t>(carrier - description_.controls.data())];
+    CarryAnnouncements(*carrier_);
+  }
   const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
   Place(dpi);
   MoveOntoScreen(dpi);
@@ -249,6 +256,7 @@ Status Win32Window::SetText(std::string_view control, std::string_view text) {
   if (!SetWindowTextW(child->handle, ToWide(text).c_str())) {
     return LastErrorStatus();
   }
+  announcements_.Written(*child->row, text);
   if (child->row->kind == ControlKind::Label) {
     // A self-sizing label takes the size of its new caption, in the font it has.
     PlaceChild(*child, child->font, dpi_);
@@ -429,17 +437,23 @@ void Win32Window::OnCommand(int id) {
   // whatever Enter and Esc press already.
   if (const ChildControl* control = ControlWithId(id)) {
     if (control->row->kind == ControlKind::PushButton && control->handler) {
-      DispatchClick(control->handler, ClickEvent{*this, 0}, report_);
+      Click(control->handler, 0);
     }
     return;
   }
   const int row = id - kFirstMenuId;
   if (row >= 0 && static_cast<std::size_t>(row) < commands_.size()) {
     if (const ClickHandler& handler = commands_[static_cast<std::size_t>(row)]) {
-      DispatchClick(handler,
-                    ClickEvent{*this, description_.menu[static_cast<std::size_t>(row)].index},
-                    report_);
+      Click(handler, description_.menu[static_cast<std::size_t>(row)].index);
     }
+  }
+}
+
+void Win32Window::Click(const ClickHandler& handler, int index) {
+  DispatchClick(handler, ClickEvent{*this, index}, report_);
+  const std::optional<std::string> words = announcements_.TakeAfterClick();
+  if (words && carrier_ != nullptr) {
+    Announce(*carrier_, *words);
   }
 }
 
@@ -495,7 +509,7 @@ bool Win32Window::AnswerKey(const MSG& message) {
       const ChildControl* button =
           byRow_[static_cast<std::size_t>(decision.button - description_.controls.data())];
       if (button->handler) {
-        DispatchClick(button->handler, ClickEvent{*this, 0}, report_);
+        Click(button->handler, 0);
       }
       return true;
     }

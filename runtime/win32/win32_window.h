@@ -12,6 +12,7 @@
 
 #include "runtime/forms/click_dispatch.h"
 #include "runtime/forms/forms.h"
+#include "runtime/rules/announcements.h"
 #include "runtime/win32/brushes.h"
 #include "runtime/win32/controls.h"
 #include "runtime/win32/font_cache.h"
@@ -52,6 +53,8 @@ class Win32Window final : public Window {
 
  private:
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // Runs a click's handler, then has screen readers announce what it wrote.
+  void Click(const ClickHandler& handler, int index);
   void BuildControls();
   void Place(int dpi);
   void MoveOntoScreen(int dpi);
@@ -81,6 +84,8 @@ class Win32Window final : public Window {
   std::vector<ChildControl> controls_;  // front to back, each with its handler
   std::vector<ChildControl*> byRow_;  // the same by row of the control table: id - kFirstControlId
   std::vector<ClickHandler> commands_;  // by row of the menu table: id - kFirstMenuId
+  Announcements announcements_;
+  ChildControl* carrier_ = nullptr;  // the label that carries the announcements; null: none
   FontCache fonts_;
   Brushes brushes_;
   IconHandle bigIcon_;

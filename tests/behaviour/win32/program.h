@@ -34,6 +34,8 @@ class Program {
   // them when `className` is empty.
   [[nodiscard]] std::vector<HWND> WindowsOfClass(std::wstring_view className) const;
 
+  // The process's id, by which its windows and events are known.
+  [[nodiscard]] DWORD Id() const { return processId_; }
   [[nodiscard]] bool Running() const;
   // The exit code once the program has ended; nullopt when it still runs at the deadline.
   [[nodiscard]] std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline) const;

@@ -1,8 +1,8 @@
 // The behaviour table on the Windows program, out of process: pellomar.exe started once and
 // brought back to its start between rows as a user would, or started afresh where it cannot be
 // (Restore); steps given as real input (SendInput) or as an assistive tool's messages, the state
-// read as an automation client reads it, names through MSAA, fonts and menus through the probe
-// hook inside the program.
+// read as an automation client reads it, names through MSAA, announcements as a screen reader
+// hears them (live-region events), fonts and menus through the probe hook inside the program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include "tests/behaviour/win32/accessible_name.h"
 #include "tests/behaviour/win32/input.h"
 #include "tests/behaviour/win32/inside_view.h"
+#include "tests/behaviour/win32/live_region_listener.h"
 #include "tests/behaviour/win32/program.h"
 #include "tests/behaviour/win32/run_settings.h"
 #include "tests/behaviour/win32/wait.h"
@@ -71,9 +72,13 @@ class Win32Driver final : public Driver {
 
   void Start() override {
     std::string error;
+    listener_.reset();
     program_ = Program::Start(Settings().program, error);
     ASSERT_NE(program_, nullptr) << error;
+    listener_ = std::make_unique<LiveRegionListener>(program_->Id(), Control("frmcal", "lblans"));
+    EXPECT_TRUE(listener_->Listening()) << "no live-region events from the program";
     Settle();
+    listener_->Forget();
   }
 
   // The start has only the calculator made, its texts empty and the caret in its entry. A
@@ -106,6 +111,9 @@ class Win32Driver final : public Driver {
       }
       Settle();
     }
+    // What the Clear announced belongs to no row.
+    listener_->Pump();
+    listener_->Forget();
     const FocusSeen focus = ReadFocus();
     return program_->Running() && ShownMessageBox() == nullptr && ReadTexts() == TextsSeen{} &&
            focus.window == "frmcal" && focus.control == "txtnum";
@@ -156,7 +164,10 @@ class Win32Driver final : public Driver {
 
   [[nodiscard]] std::vector<MessageSeen> ReadMessages() override { return messages_; }
 
-  [[nodiscard]] std::vector<std::string> ReadAnnouncements() override { return {}; }
+  [[nodiscard]] std::vector<std::string> ReadAnnouncements() override {
+    listener_->Pump();
+    return listener_->Heard();
+  }
 
   [[nodiscard]] int ReadProcess() override {
     const std::optional<DWORD> code = program_->WaitForExit(kEndWithin);
@@ -327,7 +338,8 @@ class Win32Driver final : public Driver {
   }
 
   // What the user could see change: the windows shown, the active window and focus, the
-  // calculator's texts. A step is handled once it stays the same for a while.
+  // calculator's texts. A step is handled once it stays the same for a while, and what screen
+  // readers were told of it is heard.
   [[nodiscard]] std::wstring Snapshot() const {
     std::wstring seen;
     for (HWND window : program_->WindowsOfClass(L"")) {
@@ -346,6 +358,7 @@ class Win32Driver final : public Driver {
     std::wstring last = Snapshot();
     auto quietSince = std::chrono::steady_clock::now();
     (void)WaitUntil([&] {
+      listener_->Pump();
       if (!program_->Running()) {
         return true;
       }
@@ -356,6 +369,7 @@ class Win32Driver final : public Driver {
       }
       return std::chrono::steady_clock::now() - quietSince >= kQuiet;
     });
+    listener_->Pump();
   }
 
   [[nodiscard]] HWND ShownMessageBox() const {
@@ -408,6 +422,7 @@ class Win32Driver final : public Driver {
   }
 
   std::unique_ptr<Program> program_;
+  std::unique_ptr<LiveRegionListener> listener_;  // stops listening before the program goes
   std::vector<MessageSeen> messages_;
   std::map<std::string, InsideView, std::less<>> inside_;
 };
