@@ -13,8 +13,8 @@ namespace tests::behaviour::win32 {
 
 class LiveRegionListener {
  public:
-  // Listens to the process `processId`, keeping what `carrier`'s changes say. One listener
-  // at a time, on the thread that pumps for it.
+  // Listens to the process `processId`, keeping what `carrier`'s changes say, and what any
+  // other's say marked as such. One listener at a time, on the thread that pumps for it.
   LiveRegionListener(DWORD processId, HWND carrier);
   ~LiveRegionListener();
   LiveRegionListener(const LiveRegionListener&) = delete;
