@@ -71,6 +71,8 @@ class Window {
 //   for both back ends.)
 // - A menu shortcut works only while its window is the active one, and wins over the focused
 //   control: Ctrl+C in a text box with a selection runs the menu item and copies nothing.
+// Once a click's handler is done, screen readers announce what it wrote to the window's live
+// labels, as Announcements in runtime/rules/announcements.h words it; the focus stays put.
 // The program ends on EndProgram, and also once none of its windows is shown any more,
 // whether the user closed the last one or a handler hid it (OpenWindows keeps that rule): a
 // program without a window could no longer be reached or ended by its user.
