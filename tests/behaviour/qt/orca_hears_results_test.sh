@@ -11,16 +11,34 @@ program=$1
 
 work=$(mktemp -d)
 pids=()
+
+# Waits up to two seconds until `pgrep ARGUMENTS...` finds nothing.
+gone() {
+  local tries
+  for ((tries = 0; tries < 20; ++tries)); do
+    pgrep "$@" >/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
-  # Orca does not end on SIGTERM while its speech is being set up.
+  # The speech-dispatcher Orca started runs on its own.
+  local speech="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
+  [ ! -f "$speech" ] || kill -TERM "$(cat "$speech")" 2>/dev/null || true
+  # Children first, so that their parents reap them: Orca, under script, and the bus under
+  # its launcher. Another Orca of the user, even one ended and not reaped, keeps the next
+  # from starting.
+  for pid in "${pids[@]}"; do
+    pkill -TERM -P "$pid" 2>/dev/null || true
+    gone -P "$pid" || pkill -KILL -P "$pid" 2>/dev/null || true
+    kill -TERM "$pid" 2>/dev/null || true
+  done
+  sleep 0.1
   for pid in "${pids[@]}"; do
     kill -KILL "$pid" 2>/dev/null || true
   done
-  # The speech-dispatcher Orca started runs on its own.
-  if [ -f "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" ]; then
-    kill -KILL "$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid")" 2>/dev/null || true
-  fi
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -73,6 +91,10 @@ start /usr/libexec/at-spi-bus-launcher --launch-immediately
 start openbox
 # Orca's debug log is buffered unless it is a terminal: it gets one from script, which copies
 # each line to the log as it comes.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+  echo "Another Orca runs for this user, and Orca starts only once a user: end it first." >&2
+  exit 1
+fi
 start script --quiet --flush --command "orca --debug-file=/dev/tty" "$log"
 hear 'Screen reader on'
 start "$program"
