@@ -44,10 +44,37 @@ if [ "${1:-}" = --inside ]; then
     path=$(realpath -m "$1")
     printf 'Z:%s' "${path//\//\\}"
   }
+  # Under load, Wine now and then fails to start a process at all. What the test asks of the
+  # registry is asked once more when the answer did not come, and fails the test only then.
+  # query_registry KEY [OPTION...]: the key's values in $work/query; status 1 when there is no
+  # such key.
+  query_registry() {
+    local attempt status
+    for attempt in 1 2; do
+      status=0
+      wine reg query "$@" >"$work/query" 2>"$work/query.wine" || status=$?
+      [ "$status" -ne 0 ] || return 0
+      ! grep -q "Unable to find the specified registry key" "$work/query.wine" || return 1
+      echo "reg query $1 ended with status $status: $(cat "$work/query.wine")" >&2
+      sleep 1
+    done
+    fail "reg query $1 did not answer, twice"
+  }
+  export_registry() {
+    local attempt
+    for attempt in 1 2; do
+      rm -f "$work/registry.reg"
+      wine regedit /E "$(windows_path "$work/registry.reg")" 2>"$work/export.wine" &&
+        [ -s "$work/registry.reg" ] && return 0
+      echo "regedit /E did not export the registry: $(cat "$work/export.wine")" >&2
+      sleep 1
+    done
+    fail "regedit /E did not export the registry, twice"
+  }
   # Every file of the prefix and every registry line that names the product.
   traces() {
     find "$drive_c" | sort
-    wine regedit /E "$(windows_path "$work/registry.reg")"
+    export_registry
     iconv -f UTF-16LE -t UTF-8 "$work/registry.reg" | tr -d '\r' |
       grep -i -e pellomar -e "${product_code//[\{\}]/}" -e "${newer_code//[\{\}]/}" || true
   }
@@ -87,7 +114,8 @@ if [ "${1:-}" = --inside ]; then
     -name "$title.lnk" | head -n1)
   [ -n "$shortcut" ] || fail "no Start-menu shortcut \"$title\""
   echo "shortcut ${shortcut#"$drive_c/"}"
-  wine reg query "$uninstall_key" >"$work/entry" 2>/dev/null || fail "no entry $uninstall_key"
+  query_registry "$uninstall_key" || fail "no entry $uninstall_key"
+  cp "$work/query" "$work/entry"
   value() { tr -d '\r' <"$work/entry" | awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'; }
   for pair in "DisplayName=$title" "DisplayVersion=$version" "Publisher=Pellomar" \
     "Contact=alex.quillby@example.com" "NoModify=0x1"; do
@@ -96,8 +124,9 @@ if [ "${1:-}" = --inside ]; then
   done
   echo "Apps & features: $(value DisplayName) $(value DisplayVersion), $(value Publisher)"
   # Wine keeps the product's icon as Windows Installer's ProductIcon, in the installer's cache.
-  wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | tr -d '\r' |
-    grep -q "ProductIcon.*$product_code.pellomar\.ico" || fail "the product has no icon"
+  query_registry 'HKLM\Software\Classes\Installer\Products' /s || fail "no installed products"
+  tr -d '\r' <"$work/query" | grep -q "ProductIcon.*$product_code.pellomar\.ico" ||
+    fail "the product has no icon"
 
   echo "== msiexec /i again: nothing changes"
   traces >"$work/installed"
@@ -134,9 +163,8 @@ if [ "${1:-}" = --inside ]; then
   echo "== a newer version replaces it"
   quiet_msiexec /i "$msi"
   quiet_msiexec /i "$newer_msi"
-  ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "$version is still installed"
-  wine reg query "${uninstall_key%\\*}\\$newer_code" >/dev/null 2>&1 ||
-    fail "the newer version is not installed"
+  ! query_registry "$uninstall_key" || fail "$version is still installed"
+  query_registry "${uninstall_key%\\*}\\$newer_code" || fail "the newer version is not installed"
   cmp "$build/app/pellomar.exe" "$folder/pellomar.exe" || fail "the newer version lacks the program"
   quiet_msiexec /x "$newer_msi"
   traces | grep -v -x "$drive_c/windows/Installer" | diff "$work/before" - ||
