@@ -129,24 +129,54 @@ void PaintLabel(const DRAWITEMSTRUCT& item, const ChildControl& label, const Sur
   SelectObject(item.hDC, previous);
 }
 
+// The control's place and size at `dpi`: a self-sizing label's come from its caption in `font`.
+PixelRect AreaAt(const ChildControl& control, HFONT font, int dpi) {
+  const Control& row = *control.row;
+  const PixelRect described = AreaOf(row, dpi);
+  if (row.kind != ControlKind::Label || row.sizing != Sizing::AutoSize) {
+    return described;
+  }
+  const SIZE text = MeasureCaption(control.handle, font);
+  return AutoSizedLabel({described.left, described.top}, text.cx, text.cy);
+}
+
+void SetFont(ChildControl& control, HFONT font) {
+  if (font != control.font) {
+    SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    control.font = font;
+  }
+}
+
+// Moves the control to `area` unless it is there already: each move costs the window system a
+// round of messages, which adds up over a window's controls at start-up.
+void MoveTo(ChildControl& control, const PixelRect& area) {
+  const PixelRect& now = control.area;
+  if (area.left != now.left || area.top != now.top || area.width != now.width ||
+      area.height != now.height) {
+    SetWindowPos(control.handle, nullptr, area.left, area.top, area.width, area.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    control.area = area;
+  }
+}
+
 }  // namespace
 
-bool CreateChild(HWND parent, ChildControl& control) {
+bool CreateChild(HWND parent, ChildControl& control, HFONT font, int dpi) {
   const Control& row = *control.row;
   const ClassAndStyle kind = ClassOf(row);
   const std::wstring caption = ToWide(CaptionToShow(row));
+  control.area = AreaOf(row, dpi);
+  // A new child joins its siblings at the back, so rows made front to back stack in order.
   control.handle =
       CreateWindowExW(kind.extendedStyle, kind.windowClass, caption.c_str(),
-                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, parent,
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, control.area.left,
+                      control.area.top, control.area.width, control.area.height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), nullptr, nullptr);
   if (control.handle == nullptr) {
     return false;
   }
-  // Rows are made front to back, so each goes behind those made before it.
-  if (!SetWindowPos(control.handle, HWND_BOTTOM, 0, 0, 0, 0,
-                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE)) {
-    return false;
-  }
+  SetFont(control, font);
+  MoveTo(control, AreaAt(control, font, dpi));
   if (row.kind == ControlKind::TextBox) {
     // The system's default stops at 32767 characters; the entry takes texts of any length.
     SendMessageW(control.handle, EM_SETLIMITTEXT, 0, 0);
@@ -158,18 +188,8 @@ bool CreateChild(HWND parent, ChildControl& control) {
 }
 
 void PlaceChild(ChildControl& control, HFONT font, int dpi) {
-  const Control& row = *control.row;
-  if (font != control.font) {
-    SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    control.font = font;
-  }
-  control.area = AreaOf(row, dpi);
-  if (row.kind == ControlKind::Label && row.sizing == Sizing::AutoSize) {
-    const SIZE text = MeasureCaption(control.handle, font);
-    control.area = AutoSizedLabel({control.area.left, control.area.top}, text.cx, text.cy);
-  }
-  SetWindowPos(control.handle, nullptr, control.area.left, control.area.top, control.area.width,
-               control.area.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetFont(control, font);
+  MoveTo(control, AreaAt(control, font, dpi));
   InvalidateRect(control.handle, nullptr, TRUE);
 }
 

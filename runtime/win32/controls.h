@@ -33,9 +33,9 @@ struct ChildControl {
   std::shared_ptr<LiveRegion> live;
 };
 
-// Creates the child window of `control`'s row, at the back of its siblings, or returns false
-// when the system refuses.
-[[nodiscard]] bool CreateChild(HWND parent, ChildControl& control);
+// Creates the child window of `control`'s row, at the back of its siblings, in `font` and in
+// its place for `dpi`, or returns false when the system refuses.
+[[nodiscard]] bool CreateChild(HWND parent, ChildControl& control, HFONT font, int dpi);
 
 // Gives the control `font` and its place and size for `dpi`; a self-sizing label takes the
 // size of its current caption.

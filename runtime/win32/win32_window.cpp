@@ -26,8 +26,10 @@ namespace {
 // Posted to a window once it was hidden: by the time it arrives, the event that hid it is
 // handled, and the program ends if no window of ours is left shown.
 constexpr UINT kCheckEndMessage = WM_APP + 1;
-// Posted at the window's first paint: the tooltips come once the window is up.
-constexpr UINT kAddTooltipsMessage = WM_APP + 2;
+// Posted at the window's first paint: the icons and the tooltips come once the window is up.
+// Neither is needed to paint it, and each costs the start-up time: the tooltips load the
+// common controls, and Wine's X11 driver turns each icon into a property of the X window.
+constexpr UINT kAfterFirstPaintMessage = WM_APP + 2;
 
 DWORD StyleOf(Border border) {
   const DWORD common = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -55,10 +57,14 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
   if (menu == nullptr && !description_.menu.empty()) {
     fail();
   }
+  // Made where it belongs at the system's dpi, which is the window's own unless it opens on a
+  // screen of another: moving a window once it is made costs a round of messages.
+  const int plannedDpi = static_cast<int>(GetDpiForSystem());
+  const PixelRect frame = WantedFrame(plannedDpi);
   window_.reset(CreateWindowExW(ExtendedStyleOf(properties.border), kFormClassName.data(),
                                 ToWide(properties.title).c_str(), StyleOf(properties.border),
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                menu, GetModuleHandleW(nullptr), this));
+                                frame.left, frame.top, frame.width, frame.height, nullptr, menu,
+                                GetModuleHandleW(nullptr), this));
   if (!window_) {
     const Status refused = LastErrorStatus();
     DestroyMenu(menu);
@@ -70,7 +76,9 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
   if (!accelerators_ && GetLastError() != ERROR_SUCCESS) {
     forms_.Shortfalls().Note(Shortfall::Shortcuts, GetLastError());
   }
-  BuildControls();
+  const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
+  dpi_ = dpi;
+  BuildControls(dpi);
   if (controls_.size() != description_.controls.size()) {
     fail();
   }
@@ -83,10 +91,11 @@ Win32Window::Win32Window(const WindowDescription& description, std::vector<Bindi
     carrier_ = byRow_[static_cast<std::size_t>(carrier - description_.controls.data())];
     CarryAnnouncements(*carrier_);
   }
-  const int dpi = static_cast<int>(GetDpiForWindow(window_.get()));
-  Place(dpi);
-  MoveOntoScreen(dpi);
-  SetIcons(dpi);
+  if (dpi != plannedDpi) {
+    MoveOntoScreen(dpi);
+  } else {
+    FitClientArea(dpi);
+  }
   forms_.Windows().Add(*this);
 }
 
@@ -99,7 +108,7 @@ void Win32Window::DetachingWindowDeleter::operator()(HWND window) const {
   DestroyWindow(window);
 }
 
-void Win32Window::BuildControls() {
+void Win32Window::BuildControls(int dpi) {
   // Made front to back, each behind the last, in an order that keeps the described look and
   // lets the dialog keys walk the tab order.
   const std::vector<const Control*> stacking = NavigableStacking(description_.controls);
@@ -110,7 +119,8 @@ void Win32Window::BuildControls() {
     ChildControl& control = controls_.emplace_back();
     control.row = row;
     control.id = ControlId(rowIndex);
-    if (!CreateChild(window_.get(), control) || !AnswerScreenReaders(control)) {
+    if (!CreateChild(window_.get(), control, FontOf(*row, dpi), dpi) ||
+        !AnswerScreenReaders(control)) {
       controls_.pop_back();
       return;
     }
@@ -121,13 +131,17 @@ void Win32Window::BuildControls() {
   }
 }
 
+HFONT Win32Window::FontOf(const Control& row, int dpi) {
+  HFONT font = fonts_.At(row.font.value_or(description_.properties.font), dpi);
+  if (font == nullptr) {
+    forms_.Shortfalls().Note(Shortfall::Fonts, GetLastError());
+  }
+  return font;
+}
+
 void Win32Window::Place(int dpi) {
   for (ChildControl& control : controls_) {
-    HFONT font = fonts_.At(control.row->font.value_or(description_.properties.font), dpi);
-    if (font == nullptr) {
-      forms_.Shortfalls().Note(Shortfall::Fonts, GetLastError());
-    }
-    PlaceChild(control, font, dpi);
+    PlaceChild(control, FontOf(*control.row, dpi), dpi);
   }
   // Every control holds its font for `dpi` now: those of the old dpi can go.
   fonts_.KeepOnly(dpi);
@@ -135,17 +149,14 @@ void Win32Window::Place(int dpi) {
 }
 
 RECT Win32Window::FrameAround(int dpi) const {
-  const WindowProperties& properties = description_.properties;
-  HWND window = window_.get();
-  const RECT client{0, 0, TwipsToPixels(properties.clientWidth, dpi),
-                    TwipsToPixels(properties.clientHeight, dpi)};
+  const Border border = description_.properties.border;
+  const RECT client{0, 0, TwipsToPixels(description_.properties.clientWidth, dpi),
+                    TwipsToPixels(description_.properties.clientHeight, dpi)};
   RECT frame = client;
   // Should the system refuse, the frame is taken as the client area: FitClientArea then
   // grows the window by what its borders take.
-  return AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
-                                  GetMenu(window) != nullptr,
-                                  static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                                  static_cast<UINT>(dpi)) != FALSE
+  return AdjustWindowRectExForDpi(&frame, StyleOf(border), !description_.menu.empty(),
+                                  ExtendedStyleOf(border), static_cast<UINT>(dpi)) != FALSE
              ? frame
              : client;
 }
@@ -171,14 +182,13 @@ void Win32Window::FitClientArea(int dpi) {
   }
 }
 
-void Win32Window::MoveOntoScreen(int dpi) {
-  const WindowProperties& properties = description_.properties;
-  HWND window = window_.get();
+PixelRect Win32Window::WantedFrame(int dpi) const {
+  const std::optional<Point>& start = description_.properties.startPosition;
   const RECT frame = FrameAround(dpi);
-  PixelRect wanted{0, 0, frame.right - frame.left, frame.bottom - frame.top};
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (properties.startPosition) {
-    const PixelPoint client = ToPixels(*properties.startPosition, dpi);
+  PixelRect wanted{CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                   frame.bottom - frame.top};
+  if (start) {
+    const PixelPoint client = ToPixels(*start, dpi);
     wanted.left = client.x + frame.left;
     wanted.top = client.y + frame.top;
     MONITORINFO monitor{};
@@ -189,10 +199,17 @@ void Win32Window::MoveOntoScreen(int dpi) {
       wanted = runtime::PlaceOnScreen(
           wanted, {work.left, work.top, work.right - work.left, work.bottom - work.top});
     }
-  } else {
-    flags |= SWP_NOMOVE;  // the platform places the window
   }
-  SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.width, wanted.height, flags);
+  return wanted;
+}
+
+void Win32Window::MoveOntoScreen(int dpi) {
+  const PixelRect wanted = WantedFrame(dpi);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (wanted.left == CW_USEDEFAULT) {
+    flags |= SWP_NOMOVE;
+  }
+  SetWindowPos(window_.get(), nullptr, wanted.left, wanted.top, wanted.width, wanted.height, flags);
   FitClientArea(dpi);
 }
 
@@ -220,6 +237,11 @@ void Win32Window::SetIcons(int dpi) {
   SendMessageW(window_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
   bigIcon_ = std::move(big);
   smallIcon_ = std::move(small);
+}
+
+void Win32Window::AfterFirstPaint() {
+  SetIcons(dpi_);
+  tooltips_ = AddTooltips(window_.get(), controls_, forms_.Shortfalls());
 }
 
 Status Win32Window::Show() {
@@ -346,15 +368,15 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_PAINT:
-      if (!tooltipsAsked_) {
-        tooltipsAsked_ = true;
-        if (!PostMessageW(window, kAddTooltipsMessage, 0, 0)) {
-          forms_.Shortfalls().Note(Shortfall::Tooltips, GetLastError());
+      if (!firstPainted_) {
+        firstPainted_ = true;
+        if (!PostMessageW(window, kAfterFirstPaintMessage, 0, 0)) {
+          AfterFirstPaint();  // at once, then
         }
       }
       break;
-    case kAddTooltipsMessage:
-      tooltips_ = AddTooltips(window, controls_, forms_.Shortfalls());
+    case kAfterFirstPaintMessage:
+      AfterFirstPaint();
       return 0;
     case WM_SYSCOLORCHANGE:
       // The system's brushes have their new colours already: everything paints again with

@@ -55,13 +55,22 @@ class Win32Window final : public Window {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   // Runs a click's handler, then has screen readers announce what it wrote.
   void Click(const ClickHandler& handler, int index);
-  void BuildControls();
+  // Makes the controls in their places for `dpi`.
+  void BuildControls(int dpi);
+  // The font of `row` at `dpi`; null (the system's) when it cannot be made.
+  [[nodiscard]] HFONT FontOf(const Control& row, int dpi);
+  // Gives every control its font and place for a new `dpi`.
   void Place(int dpi);
-  void MoveOntoScreen(int dpi);
-  // The window's frame around its client area at (0, 0), at `dpi`.
+  // The window's frame around its client area at (0, 0), at `dpi`, made or not.
   [[nodiscard]] RECT FrameAround(int dpi) const;
+  // The window's frame at `dpi` where it belongs: at its start position, kept on its screen;
+  // without one, left and top are CW_USEDEFAULT, for the platform to choose.
+  [[nodiscard]] PixelRect WantedFrame(int dpi) const;
+  void MoveOntoScreen(int dpi);
   void FitClientArea(int dpi);
   void SetIcons(int dpi);
+  // What the window gets once it first painted: its icons and tooltips.
+  void AfterFirstPaint();
   void OnDpiChanged(int dpi, const RECT& suggested);
   [[nodiscard]] ChildControl* ControlNamed(std::string_view name);
   [[nodiscard]] ChildControl* ControlWithId(int id);
@@ -92,7 +101,7 @@ class Win32Window final : public Window {
   IconHandle smallIcon_;
   AcceleratorHandle accelerators_;
   int dpi_ = kStandardDpi;  // the dpi the window is laid out for
-  bool tooltipsAsked_ = false;
+  bool firstPainted_ = false;
   HWND tooltips_ = nullptr;   // owned by the window: destroyed with it
   HWND lastFocus_ = nullptr;  // the control that had the focus when the window lost it
   // Destroyed first, before the objects it paints with.

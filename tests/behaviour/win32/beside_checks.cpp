@@ -1,13 +1,15 @@
 // What the Windows program shows beside the behaviour table: the clipboard that Ctrl+C leaves
-// alone, a 100,000-character entry, maximizing that moves nothing, a change of dpi that lays
-// the calculator out as the rows say for the new dpi, a change of the system's colours that
-// shows at once, and screenshots of the three windows for people to look at, with the
+// alone, a 100,000-character entry, each window's icons, maximizing that moves nothing, a change of
+// dpi that lays the calculator out as the rows say for the new dpi, a change of the system's
+// colours that shows at once, and screenshots of the three windows for people to look at, with the
 // background colour where no control lies.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "tests/behaviour/driver.h"
@@ -159,6 +161,31 @@ TEST(beside, MaximizingMovesNoControl) {
     ShowWindowAsync(window, SW_RESTORE);
     EXPECT_TRUE(WaitUntil([window] { return IsZoomed(window) == FALSE; }));
   }
+}
+
+// Each window shows its own picture as its icons, in the sizes of its dpi, once it is shown.
+TEST(beside, EachWindowHasItsOwnIcons) {
+  struct Sizes {
+    int dpi, big, small;
+  };
+  constexpr Sizes kSizes[] = {{96, 32, 16}, {144, 48, 24}};
+  const auto sizes = std::ranges::find(kSizes, Settings().dpi, &Sizes::dpi);
+  ASSERT_NE(sizes, std::end(kSizes)) << "no icon sizes for " << Settings().dpi << " dpi";
+  const Windows windows = ShowAll();
+  std::vector<std::uint32_t> prints;
+  for (HWND window : {windows.calculator, windows.about, windows.details}) {
+    std::optional<InsideView> inside;
+    EXPECT_TRUE(WaitUntil([&] {
+      inside = LookInside(window, Settings().hookLibrary);
+      return inside && inside->bigIcon.width != 0 && inside->smallIcon.width != 0;
+    })) << "the window has both icons";
+    ASSERT_TRUE(inside.has_value()) << "the probe answers";
+    EXPECT_EQ(inside->bigIcon.width, sizes->big);
+    EXPECT_EQ(inside->smallIcon.width, sizes->small);
+    prints.push_back(inside->bigIcon.print);
+  }
+  std::ranges::sort(prints);
+  EXPECT_EQ(std::ranges::adjacent_find(prints), prints.end()) << "two windows share an icon";
 }
 
 // Told its dpi changed, as when it moves to another screen (96 -> 144 -> 96), the calculator

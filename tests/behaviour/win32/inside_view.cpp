@@ -82,6 +82,8 @@ std::optional<InsideView> LookInside(HWND window, const std::wstring& hookLibrar
   for (const MenuItemRecord& record : Filled(view->menu, view->menuItems)) {
     inside.menu.push_back({record.depth, record.id, record.text});
   }
+  inside.bigIcon = {view->bigIcon.width, view->bigIcon.print};
+  inside.smallIcon = {view->smallIcon.width, view->smallIcon.print};
   for (const ControlFontRecord& record : Filled(view->fonts, view->controls)) {
     inside.fonts.push_back(
         {record.id, record.emHeight, record.weight, record.decorated != 0, record.face});

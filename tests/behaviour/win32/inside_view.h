@@ -1,10 +1,11 @@
 // What only the program's own process can read of its window under Wine, read there through
-// the probe hook built beside the driver (probe_hook.cpp): the menu tree, and the fonts its
-// controls show their text in.
+// the probe hook built beside the driver (probe_hook.cpp): the menu tree, the icons, and the
+// fonts its controls show their text in.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,8 +26,15 @@ struct ControlFont {
   std::wstring face;  // as the control asks for it
 };
 
+struct Icon {
+  int width;            // in pixels; 0: none
+  std::uint32_t print;  // tells one picture from another
+};
+
 struct InsideView {
   std::vector<MenuItem> menu;  // in menu-bar order, each menu followed by its items
+  Icon bigIcon;
+  Icon smallIcon;
   std::vector<ControlFont> fonts;
 };
 

@@ -1,18 +1,22 @@
 // A message hook that the driver sets on the program's thread, so that it runs inside the
 // program: under Wine only the process that made a menu or a font can read it. Asked by a
 // posted message, it tells the window of a new dpi when asked to, then writes the window's
-// menu tree and its controls' fonts into the driver's shared memory and signals the driver.
+// menu tree, its icons and its controls' fonts into the driver's shared memory and signals
+// the driver.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 #include <iterator>
+#include <vector>
 
 #include "tests/behaviour/win32/probe_reply.h"
 
 namespace {
 
 using tests::behaviour::win32::ControlFontRecord;
+using tests::behaviour::win32::IconRecord;
 using tests::behaviour::win32::kNoColourChange;
 using tests::behaviour::win32::ProbeReply;
 
@@ -51,6 +55,44 @@ void ReadFont(HWND control, ControlFontRecord& record) {
   std::ranges::copy(asked.lfFaceName, record.face);
 }
 
+// The window's icon of `type` (ICON_BIG, ICON_SMALL): its width and an FNV-1a digest of its
+// colour pixels as 32-bit BGRA.
+IconRecord ReadIcon(HWND window, WPARAM type) {
+  IconRecord record{0, 0};
+  ICONINFO icon{};
+  auto* handle = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, type, 0));
+  if (handle == nullptr || GetIconInfo(handle, &icon) == 0) {
+    return record;
+  }
+  BITMAP colour{};
+  if (icon.hbmColor != nullptr && GetObjectW(icon.hbmColor, sizeof colour, &colour) != 0) {
+    record.width = colour.bmWidth;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = colour.bmWidth;
+    format.bmiHeader.biHeight = colour.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(colour.bmWidth) *
+                                     static_cast<std::size_t>(colour.bmHeight) * 4);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, icon.hbmColor, 0, static_cast<UINT>(colour.bmHeight), pixels.data(), &format,
+              DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    record.print = 2166136261U;
+    for (const std::uint8_t byte : pixels) {
+      record.print = (record.print ^ byte) * 16777619U;
+    }
+  }
+  for (HBITMAP bitmap : {icon.hbmColor, icon.hbmMask}) {
+    if (bitmap != nullptr) {
+      DeleteObject(bitmap);
+    }
+  }
+  return record;
+}
+
 // Opens the driver's named object `prefix` + its process id.
 template <class Open>
 HANDLE OpenNamed(Open open, DWORD access, const wchar_t* prefix, WPARAM processId) {
@@ -82,6 +124,8 @@ void Reply(HWND window, WPARAM processId) {
     }
     reply->menuItems = 0;
     ReadMenu(GetMenu(window), 0, *reply);
+    reply->bigIcon = ReadIcon(window, ICON_BIG);
+    reply->smallIcon = ReadIcon(window, ICON_SMALL);
     reply->controls = 0;
     for (HWND child = GetWindow(window, GW_CHILD);
          child != nullptr && reply->controls < static_cast<int>(std::size(reply->fonts));

@@ -1,6 +1,6 @@
 // What the probe hook hands back to the driver through shared memory: what only the
-// program's own process can read of a window under Wine, its menu tree and the fonts its
-// controls show text in. Plain data, so that the hook library needs nothing beyond the
+// program's own process can read of a window under Wine: its menu tree, its icons and the
+// fonts its controls show text in. Plain data, so that the hook library needs nothing beyond the
 // system's libraries.
 #pragma once
 
@@ -32,6 +32,11 @@ struct ControlFontRecord {
   wchar_t face[32];        // the face the control asks for, before the system stands in
 };
 
+struct IconRecord {
+  std::int32_t width;   // in pixels; 0: the window has no such icon
+  std::uint32_t print;  // a digest of its colour pixels, which tells one picture from another
+};
+
 // No colour: a COLORREF's top byte is always 0.
 inline constexpr std::uint32_t kNoColourChange = 0xFFFFFFFF;
 
@@ -46,6 +51,8 @@ struct ProbeReply {
   std::uint32_t highlight;
   std::int32_t menuItems;  // the menu tree in menu-bar order, each menu followed by its items
   MenuItemRecord menu[32];
+  IconRecord bigIcon;
+  IconRecord smallIcon;
   std::int32_t controls;  // the window's children, front to back
   ControlFontRecord fonts[48];
 };
