@@ -2,6 +2,7 @@
 #include "runtime/qt/appearance.h"
 
 #include <QByteArray>
+#include <QFontDatabase>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,21 @@ QPalette::ColorRole RoleOf(SystemColour colour) {
   return QPalette::Window;
 }
 
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The face of the description, or where the system lacks it, its stand-in. Asked for a face
+// it lacks, Qt would search all the system's fonts for a fallback, once for each such face,
+// before the first frame. The faces are listed once: QFontDatabase::hasFamily would ask
+// fontconfig at each call.
+QString FaceToAsk(std::string_view face) {
+  static const QStringList kInstalled = QFontDatabase::families();
+  return FromUtf8(runtime::FaceToAsk(face, [](std::string_view name) {
+    return kInstalled.contains(FromUtf8(name), Qt::CaseInsensitive);
+  }));
+}
+
 // The bytes stay where the program embedded them; Qt only reads them while decoding.
 QByteArray BorrowBytes(Asset asset) {
   if (asset.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
@@ -50,19 +66,8 @@ std::optional<QColor> ResolveColour(const Colour& colour, const QPalette& platfo
   return std::nullopt;
 }
 
-void InstallFontSubstitutes() {
-  for (const FaceStandIns& face : AllFaceStandIns()) {
-    QStringList standIns;
-    for (const std::string_view standIn : face.standIns) {
-      standIns << QString::fromUtf8(standIn.data(), static_cast<qsizetype>(standIn.size()));
-    }
-    QFont::insertSubstitutions(
-        QString::fromUtf8(face.face.data(), static_cast<qsizetype>(face.face.size())), standIns);
-  }
-}
-
 QFont ToQFont(const Font& font) {
-  QFont qfont(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
+  QFont qfont(FaceToAsk(font.face));
   qfont.setStyleHint(QFont::SansSerif);
   qfont.setPointSizeF(font.points);
   // Both scales are those of OpenType: 400 regular, 700 bold.

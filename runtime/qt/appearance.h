@@ -16,11 +16,8 @@ namespace runtime::qt {
 // System colours are looked up by their role in `platform`.
 [[nodiscard]] std::optional<QColor> ResolveColour(const Colour& colour, const QPalette& platform);
 
-// Sets free stand-ins for the faces the descriptions name ("MS Sans Serif", "Microsoft Sans
-// Serif", "Tahoma"), used wherever the face itself is not installed.
-void InstallFontSubstitutes();
-
-// The face at its point size and weight; a missing face falls back to a sans-serif one.
+// The font at its point size and weight, in its face or, where the system lacks it, the
+// first stand-in it has; a face missing with all its stand-ins falls back to a sans-serif one.
 [[nodiscard]] QFont ToQFont(const Font& font);
 
 // Every image of an icon file; an empty icon when the bytes are not one.

@@ -7,7 +7,6 @@
 #include <QThread>
 #include <QWidget>
 
-#include "runtime/qt/appearance.h"
 #include "runtime/qt/controls.h"
 #include "runtime/qt/qt_window.h"
 #include "runtime/qt/start_failure.h"
@@ -20,7 +19,6 @@ QtForms::QtForms(const Project& project, std::unique_ptr<QApplication> applicati
     // Matches the program's desktop entry, which gives the desktop its name and icon.
     QGuiApplication::setDesktopFileName(ToQString(project.applicationId));
   }
-  InstallFontSubstitutes();
   // The program ends when none of its windows is shown, by our rule alone: Qt's own counts
   // only windows being closed, and message boxes among them.
   QGuiApplication::setQuitOnLastWindowClosed(false);

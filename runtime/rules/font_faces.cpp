@@ -16,6 +16,11 @@ constexpr std::array<std::string_view, 4> kForMicrosoftSansSerif = {"Liberation 
 constexpr std::array<std::string_view, 3> kForTahoma = {"DejaVu Sans", "Liberation Sans",
                                                         "FreeSans"};
 
+struct FaceStandIns {
+  std::string_view face;
+  std::span<const std::string_view> standIns;  // best first
+};
+
 constexpr std::array<FaceStandIns, 3> kStandIns = {{
     {"MS Sans Serif", kForMsSansSerif},
     {"Microsoft Sans Serif", kForMicrosoftSansSerif},
@@ -24,13 +29,19 @@ constexpr std::array<FaceStandIns, 3> kStandIns = {{
 
 }  // namespace
 
-std::span<const FaceStandIns> AllFaceStandIns() {
-  return kStandIns;
-}
-
 std::span<const std::string_view> StandInsFor(std::string_view face) {
   const auto* found = std::ranges::find(kStandIns, face, &FaceStandIns::face);
   return found != kStandIns.end() ? found->standIns : std::span<const std::string_view>();
+}
+
+std::string_view FaceToAsk(std::string_view face,
+                           const std::function<bool(std::string_view)>& installed) {
+  if (installed(face)) {
+    return face;
+  }
+  const std::span<const std::string_view> standIns = StandInsFor(face);
+  const auto standIn = std::ranges::find_if(standIns, installed);
+  return standIn != standIns.end() ? *standIn : face;
 }
 
 }  // namespace runtime

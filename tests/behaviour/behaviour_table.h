@@ -4,6 +4,7 @@
 // row a back end cannot show carries the reason, and the driver reports it as skipped.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -185,10 +186,21 @@ struct WindowRow {
 // em height), as the program asks for it at 96 and 144 dpi: a size in points rounded to the
 // nearest pixel. The face that stands in for it may draw a pixel taller or shorter.
 
-// "MS Sans Serif" is a bitmap face of a few sizes; at the others a Windows program draws with
-// its TrueType successor, which therefore counts as the face asked for.
-inline constexpr std::string_view kBitmapSansSerif = "MS Sans Serif";
-inline constexpr std::string_view kBitmapSansSerifSuccessor = "Microsoft Sans Serif";
+// The faces a window may ask for instead of a row's face, where the screen cannot draw it:
+// "MS Sans Serif" is a bitmap face of a few sizes, at the others a Windows program draws with
+// its TrueType successor; where neither is installed (Linux), the free face of Arial's metrics
+// stands in for both, and the wider DejaVu Sans for "Tahoma".
+struct FaceStandingIn {
+  std::string_view face;
+  std::string_view standIn;
+  friend bool operator==(const FaceStandingIn&, const FaceStandingIn&) = default;
+};
+inline constexpr std::array<FaceStandingIn, 4> kFacesStandingIn = {{
+    {"MS Sans Serif", "Microsoft Sans Serif"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Microsoft Sans Serif", "Liberation Sans"},
+    {"Tahoma", "DejaVu Sans"},
+}};
 
 // Every font is upright, neither underlined nor struck out.
 struct FontRow {
