@@ -54,8 +54,9 @@ if [ "${1:-}" = --inside ]; then
       status=0
       wine reg query "$@" >"$work/query" 2>"$work/query.wine" || status=$?
       [ "$status" -ne 0 ] || return 0
-      ! grep -q "Unable to find the specified registry key" "$work/query.wine" || return 1
-      echo "reg query $1 ended with status $status: $(cat "$work/query.wine")" >&2
+      # reg says so on standard output.
+      ! grep -q "Unable to find the specified registry key" "$work/query" || return 1
+      echo "reg query $1 ended with status $status: $(cat "$work/query" "$work/query.wine")" >&2
       sleep 1
     done
     fail "reg query $1 did not answer, twice"
