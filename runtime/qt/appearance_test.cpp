@@ -2,7 +2,6 @@
 #include "runtime/qt/appearance.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageWriter>
 #include <QPalette>
@@ -112,30 +111,6 @@ class AppearanceTest : public QObject {
     QCOMPARE(font.weight(), static_cast<QFont::Weight>(weight));
     const QFontInfo shown(font);
     QCOMPARE(shown.bold(), weight >= kBold);
-  }
-
-  // Where the face is missing, the window asks for the free face that stands in for it, and
-  // shows that one: Liberation Sans (from fonts-liberation) has the metrics of Arial, nearest
-  // to the Microsoft faces; the wider DejaVu Sans (fonts-dejavu-core) stands in for Tahoma.
-  void MissingFacesAskForTheirFreeStandIns_data() {
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<QString>("standIn");
-    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
-                                   << "Liberation Sans";
-    QTest::newRow("Microsoft Sans Serif") << "Microsoft Sans Serif"
-                                          << "Liberation Sans";
-    QTest::newRow("Tahoma") << "Tahoma"
-                            << "DejaVu Sans";
-  }
-  void MissingFacesAskForTheirFreeStandIns() {
-    QFETCH(QString, face);
-    QFETCH(QString, standIn);
-    if (QFontDatabase::hasFamily(face) || !QFontDatabase::hasFamily(standIn)) {
-      QSKIP("the face itself is installed, or its stand-in is not");
-    }
-    const QFont font = ToQFont(Font{face.toStdString(), 8.25, kRegular});
-    QCOMPARE(font.family(), standIn);
-    QCOMPARE(QFontInfo(font).family(), standIn);
   }
 
   void PicturesDecodeFromTheirBytes_data() {
