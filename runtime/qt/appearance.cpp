@@ -30,18 +30,14 @@ QPalette::ColorRole RoleOf(SystemColour colour) {
   return QPalette::Window;
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The face of the description, or where the system lacks it, its stand-in. Asked for a face
 // it lacks, Qt would search all the system's fonts for a fallback, once for each such face,
 // before the first frame. The faces are listed once: QFontDatabase::hasFamily would ask
 // fontconfig at each call.
 QString FaceToAsk(std::string_view face) {
   static const QStringList kInstalled = QFontDatabase::families();
-  return FromUtf8(runtime::FaceToAsk(face, [](std::string_view name) {
-    return kInstalled.contains(FromUtf8(name), Qt::CaseInsensitive);
+  return ToQString(runtime::FaceToAsk(face, [](std::string_view name) {
+    return kInstalled.contains(ToQString(name), Qt::CaseInsensitive);
   }));
 }
 
@@ -55,6 +51,10 @@ QByteArray BorrowBytes(Asset asset) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::optional<QColor> ResolveColour(const Colour& colour, const QPalette& platform) {
   if (const auto* rgb = std::get_if<Rgb>(&colour)) {

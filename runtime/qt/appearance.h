@@ -7,10 +7,14 @@
 #include <QImage>
 #include <QPalette>
 #include <optional>
+#include <string_view>
 
 #include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
+
+// The description's UTF-8 text as Qt's.
+[[nodiscard]] QString ToQString(std::string_view text);
 
 // The colour to paint with, or nullopt for the platform's own colour of that kind of control.
 // System colours are looked up by their role in `platform`.

@@ -163,10 +163,6 @@ QWidget* BuildWidget(const Control& control, QWidget* parent) {
 
 }  // namespace
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* BuildControl(const Control& control, const Font& windowFont, QWidget* parent) {
   QWidget* widget = BuildWidget(control, parent);
   widget->setObjectName(ToQString(control.name));

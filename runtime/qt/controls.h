@@ -6,13 +6,10 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
-#include <string_view>
 
 #include "runtime/forms/window_description.h"
 
 namespace runtime::qt {
-
-[[nodiscard]] QString ToQString(std::string_view text);
 
 // Builds the control as a child of `parent`; `windowFont` serves controls without a font of
 // their own. The widget's object name is the control's name. Push buttons and menu items

@@ -7,7 +7,7 @@
 #include <QThread>
 #include <QWidget>
 
-#include "runtime/qt/controls.h"
+#include "runtime/qt/appearance.h"
 #include "runtime/qt/qt_window.h"
 #include "runtime/qt/start_failure.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "runtime/qt/controls.h"
+#include "runtime/qt/appearance.h"
 #include "runtime/qt/qt_forms.h"
 #include "runtime/qt/window_test_support.h"
 

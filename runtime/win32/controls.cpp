@@ -150,9 +150,7 @@ void SetFont(ChildControl& control, HFONT font) {
 // Moves the control to `area` unless it is there already: each move costs the window system a
 // round of messages, which adds up over a window's controls at start-up.
 void MoveTo(ChildControl& control, const PixelRect& area) {
-  const PixelRect& now = control.area;
-  if (area.left != now.left || area.top != now.top || area.width != now.width ||
-      area.height != now.height) {
+  if (area != control.area) {
     SetWindowPos(control.handle, nullptr, area.left, area.top, area.width, area.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     control.area = area;
